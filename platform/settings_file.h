@@ -1,0 +1,27 @@
+#pragma once
+
+#include "settings/ini_model.h"
+#include "settings/settings.h"
+
+#include <string>
+
+namespace tarvok {
+
+// The system's description of an error code, without the trailing line break.
+std::string systemErrorText(unsigned long code);
+
+// A missing file gives an empty model. A file that exists but cannot be read raises AppError
+// "ファイル "path". cause は開けません".
+IniModel loadSettingsFile(const std::string& path);
+
+// Writes a temporary file beside the settings file, flushes it and puts it in place in one
+// step, so a crash or a full disk leaves the old file whole. A failure raises AppError
+// "ファイル "path". cause を作成できません" and leaves the old file exactly as it was.
+void saveSettingsFile(const std::string& path, const IniModel& model);
+
+// One operation on the settings file: load with the system's code page 932 conversion.
+Settings openSettings(const std::string& path);
+// Saves only when the operation wrote something.
+void saveIfChanged(const std::string& path, const Settings& settings);
+
+} // namespace tarvok

@@ -1,0 +1,64 @@
+# Shared by the scripts: paths, the Wine environment, and starting/stopping the virtual
+# display and the wineserver that a run needs. Source it; it defines functions only.
+
+TARVOK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+TARVOK_WIN_BUILD="$TARVOK_ROOT/build/windows"
+
+tarvok_wine_env() {
+    export LOCPATH="$TARVOK_ROOT/build/locale"
+    export LANG=ja_JP.UTF-8
+    export WINEPREFIX="$TARVOK_WIN_BUILD/wineprefix"
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    # No Mono or Gecko download prompts: nothing here needs .NET or the HTML engine.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [ -x /usr/lib/wine/wine64 ]; then
+        TARVOK_WINE=/usr/lib/wine/wine64
+    else
+        TARVOK_WINE=$(command -v wine64 || command -v wine)
+    fi
+    export TARVOK_WINE
+}
+
+TARVOK_XVFB_PID=""
+TARVOK_STARTED_WINESERVER=""
+
+# Starts a virtual display unless one is usable already; exports DISPLAY.
+tarvok_start_display() {
+    if [ -n "${DISPLAY:-}" ] && [ -z "${TARVOK_FORCE_XVFB:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    local n=90
+    while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do
+        n=$((n + 1))
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -dpi 96 >/dev/null 2>&1 &
+    TARVOK_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X${n}" ] && return 0
+        sleep 0.05
+    done
+    echo "Xvfb did not start on :$n" >&2
+    return 1
+}
+
+# One wineserver for the whole run: each test program would otherwise pay its start-up.
+tarvok_start_wineserver() {
+    wineserver -p >/dev/null 2>&1
+    TARVOK_STARTED_WINESERVER=1
+    "$TARVOK_WINE" cmd /c exit >/dev/null 2>&1 || true
+}
+
+tarvok_stop_all() {
+    if [ -n "$TARVOK_STARTED_WINESERVER" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+        TARVOK_STARTED_WINESERVER=""
+    fi
+    if [ -n "$TARVOK_XVFB_PID" ]; then
+        kill "$TARVOK_XVFB_PID" 2>/dev/null || true
+        wait "$TARVOK_XVFB_PID" 2>/dev/null || true
+        TARVOK_XVFB_PID=""
+    fi
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace tarvok::test {
+
+// A fresh folder under the system's temporary folder, removed with everything in it when the
+// object goes (read-only attributes included, which tests set on purpose).
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; } // ends without a backslash
+    std::string file(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+std::string readFileBytes(const std::string& path);
+void writeFileBytes(const std::string& path, const std::string& bytes);
+bool fileExists(const std::string& path);
+
+} // namespace tarvok::test
