@@ -9,13 +9,37 @@ if(NOT TARVOK_WINE)
 endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${TARVOK_WINE})
 
+# Every program of the build lands in one folder, so tests find the launcher and the tools
+# beside themselves.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
 add_library(tarvok_platform STATIC
     platform/cp932_codec.cpp
+    platform/dde.cpp
+    platform/dpi.cpp
+    platform/message_box.cpp
     platform/settings_file.cpp
-    platform/text.cpp)
+    platform/shell.cpp
+    platform/text.cpp
+    platform/unhandled.cpp)
 tarvok_strict(tarvok_platform)
 target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleaut32 uuid user32
-    gdi32 comctl32 comdlg32 advapi32)
+    gdi32 comctl32 comdlg32 advapi32 msimg32)
+
+# The screens, as a library the exe and the Windows tests share.
+add_library(tarvok_screens STATIC
+    app/launch.cpp
+    app/main_window.cpp
+    app/slot_button.cpp)
+tarvok_strict(tarvok_screens)
+target_link_libraries(tarvok_screens PUBLIC tarvok_platform)
+
+add_executable(tarvok WIN32 app/main.cpp resources/tarvok.rc)
+tarvok_strict(tarvok)
+target_link_options(tarvok PRIVATE -municode)
+target_link_libraries(tarvok PRIVATE tarvok_screens)
+
+add_subdirectory(tools)
 
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

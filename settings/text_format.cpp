@@ -19,4 +19,21 @@ std::string formatMessage(std::string_view pattern, std::initializer_list<std::s
     return out;
 }
 
+std::string withClosingFullStop(std::string_view utf8) {
+    std::string out(utf8);
+    if (out.empty()) {
+        return out;
+    }
+    // Compare the last character, not its last byte: step back over UTF-8 continuation bytes.
+    std::size_t start = out.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(out[start]) & 0xC0) == 0x80) {
+        --start;
+    }
+    const auto lead = static_cast<unsigned char>(out[start]);
+    if (lead >= 0x80 || lead > '.') {
+        out.push_back('.');
+    }
+    return out;
+}
+
 } // namespace tarvok

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "app/slot_button.h"
+#include "platform/dde.h"
+#include "platform/shell.h"
+#include "platform/win_handles.h"
+#include "settings/slot_record.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace tarvok {
+
+// Command identifiers of the main window: menu items, keys and controls.
+namespace cmd {
+inline constexpr int kMnControl = 101;
+inline constexpr int kMnMsdos = 102;
+inline constexpr int kMnEnd = 103;
+inline constexpr int kMnWin = 104;
+inline constexpr int kMnPageNm = 111;
+inline constexpr int kMnPageDel = 112;
+inline constexpr int kMnImport = 113;
+inline constexpr int kMnSendAdd = 114;
+inline constexpr int kMnScutAdd = 115;
+inline constexpr int kMnHelp = 121;
+inline constexpr int kMnReadme = 122;
+inline constexpr int kMnVer = 123;
+inline constexpr int kPopTourokuHenkou = 201;
+inline constexpr int kPopOthersFile = 202;
+inline constexpr int kPopUrl = 203;
+inline constexpr int kPopChgName = 204;
+inline constexpr int kPopInfoDel = 205;
+// Function keys F1 to F12: the virtual-key code plus this base, so the command itself
+// says which key fired and nothing has to be read back from the message queue.
+inline constexpr int kFunctionKeyBase = 400;
+inline constexpr int kToolButtonBase = 500; // + page 1 to 5
+inline constexpr int kSlotButtonBase = 600; // + key number 2 to 11
+inline constexpr int kPageNameLabel = 700;
+inline constexpr int kKeyLabelBase = 710; // + key number
+inline constexpr int kToolBar = 720;
+inline constexpr int kToolLabelPrevious = 721;
+inline constexpr int kToolLabelNext = 722;
+} // namespace cmd
+
+inline constexpr wchar_t kMainWindowClass[] = L"TF_MAIN";
+
+struct MainWindowOptions {
+    // Where the settings file lives; empty means the folder of the program file.
+    std::string programFolder;
+    // The nothing-to-do beep; tests count it.
+    std::function<void()> beep;
+    // Whether destroying the window ends the message loop (the program's one window does).
+    bool quitOnDestroy = true;
+};
+
+// F_MAIN: the launcher window and the state the other screens share with it.
+class MainWindow {
+  public:
+    explicit MainWindow(MainWindowOptions options = {});
+    ~MainWindow();
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // Creates the window and runs the start-up (FormCreate); the window is not yet shown.
+    HWND create();
+    void show(int showCommand);
+    HWND hwnd() const { return hwnd_; }
+    // For the message loop: F1 to F12, Alt+F4 and Ctrl+Q.
+    bool translateAccelerator(MSG& message) const;
+
+    int currentPage() const { return currentPage_; }
+    const std::string& programFolder() const { return programFolder_; }
+    const std::string& settingsPath() const { return settingsPath_; }
+    const PageNames& pageNames() const { return pageNames_; }
+    bool sendAddress() const { return sendAddress_; }
+    SlotButton& slotButton(int keyNumber) {
+        return slots_[static_cast<std::size_t>(keyNumber - 2)];
+    }
+
+    // Page commands: F1, F12 and a toolbar button.
+    void previousPage();
+    void nextPage();
+    void selectPage(int page);
+    // Reads the current page from the settings file into the label and the ten buttons.
+    void refreshPage();
+
+    // SPD_BTNF2Click: opens what the slot holds (a program, document, shortcut or folder
+    // through the shell; an address through the shell or a running browser); beeps for an
+    // empty slot or an empty key.
+    void launchSlot(const std::string& slotKey);
+    // MN_SEND_ADD: inverts the check mark and stores it at once.
+    void toggleSendAddress();
+
+    // Handles a message of this window; public for the window-procedure trampoline.
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void attach(HWND hwnd) { hwnd_ = hwnd; }
+
+  private:
+    void formCreate();
+    void createControls();
+    void createMenus();
+    void applyLayout(UINT dpi);
+    void placeAt(WindowPosition position);
+    void pressToolButton(int page);
+    void showBlankPage();
+    void onCommand(int id, int notification, HWND control);
+    void onFunctionKey(int virtualKey);
+    void onSlotCommand(const std::string& slotKey);
+    void showSlotMenu(HWND button, LPARAM at);
+    void closeQuery();
+    void sendAddressToBrowser(const std::string& url);
+    WindowPosition currentPosition() const;
+    LRESULT onDrawItem(const DRAWITEMSTRUCT& item);
+    LRESULT onCtlColorStatic(HDC dc, HWND control);
+
+    MainWindowOptions options_;
+    HWND hwnd_ = nullptr;
+    HWND toolBar_ = nullptr;
+    HWND toolLabelPrevious_ = nullptr;
+    HWND toolLabelNext_ = nullptr;
+    std::array<HWND, 5> toolButtons_{};
+    HWND pageLabel_ = nullptr;
+    std::array<SlotButton, 10> slots_;
+    std::array<HWND, 10> keyLabels_{};
+    UniqueMenu popupMenu_;
+    UniqueAccelerators accelerators_;
+    UniqueFont fontWindow_, fontToolBar_, fontToolLabel_, fontPageName_, fontKeyLabel_;
+    UINT dpi_ = 96;
+
+    int currentPage_ = 1;
+    std::string programFolder_;
+    std::string settingsPath_;
+    PageNames pageNames_{};
+    bool sendAddress_ = false;
+    HWND menuButton_ = nullptr; // the slot button the pop-up menu was opened on
+    ShellRunAction fileRun_;    // FileRun1: keeps its file name and working folder
+    BrowserDdeClient dde_{BrowserDdeClient::Mode::Manual}; // DdeClientConv1
+};
+
+} // namespace tarvok

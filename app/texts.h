@@ -1,0 +1,47 @@
+#pragma once
+
+// Every text the main window shows, by role.
+namespace tarvok::text {
+
+inline constexpr char kAppTitle[] = "ダルメDのペルノ COM";
+
+inline constexpr char kToolLabelPrevious[] = "←F1 ";
+inline constexpr char kToolLabelNext[] = "→F12";
+inline constexpr char kPageNameDesign[] = "ダミー";
+// The key labels read "Ｆ" (full-width) followed by the key number in ASCII digits.
+inline constexpr char kKeyLabelPrefix[] = "Ｆ";
+
+// Launching. The path stands between the two pieces; each piece has an ideographic space
+// on the side of the path.
+inline constexpr char kMsgFileMissingHead[] = "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　";
+inline constexpr char kMsgFileMissingTail[] = "　がありません";
+inline constexpr char kMsgNoBrowser[] =
+    "ブラウザが起動されていません。あるいは\r\nこのソフトでは未対応のブラウザです";
+
+// Main menu.
+inline constexpr char kMnStandard[] = "標準(&F)";
+inline constexpr char kMnControl[] = "ｺﾝﾄﾛｰﾙﾊﾟﾈﾙ";
+inline constexpr char kMnMsdos[] = "MS-DOS(R)ﾌﾟﾛﾝﾌﾟﾄ";
+inline constexpr char kMnEnd[] = "終了";
+inline constexpr char kMnEndShortcut[] = "Alt+F4";
+inline constexpr char kMnWin[] = "MS-Windows(R)終了・再起動";
+inline constexpr char kMnWinShortcut[] = "Ctrl+Q";
+inline constexpr char kMnOption[] = "設定";
+inline constexpr char kMnPageNm[] = "ﾍﾟｰｼﾞﾈｰﾑの設定...";
+inline constexpr char kMnPageDel[] = "ﾍﾟｰｼﾞ単位の消去";
+inline constexpr char kMnImport[] = "ﾃﾞｰﾀの移行...";
+inline constexpr char kMnSendAdd[] = "ｱﾄﾞﾚｽ送信(MS-Windows(R)95の一部)";
+inline constexpr char kMnScutAdd[] = "ﾃﾞｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ追加";
+inline constexpr char kMnHelpBar[] = "ﾍﾙﾌﾟ";
+inline constexpr char kMnHelp[] = "HTMLヘルプ";
+inline constexpr char kMnReadme[] = "お読み下さい";
+inline constexpr char kMnVer[] = "バージョン情報...";
+
+// Slot pop-up menu.
+inline constexpr char kPopTourokuHenkou[] = "ﾌﾟﾛｸﾞﾗﾑの登録/変更";
+inline constexpr char kPopOthersFile[] = "ファイルやフォルダの登録/変更";
+inline constexpr char kPopUrl[] = "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更";
+inline constexpr char kPopChgName[] = "名前の変更...";
+inline constexpr char kPopInfoDel[] = "設定の削除";
+
+} // namespace tarvok::text

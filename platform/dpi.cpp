@@ -1,0 +1,53 @@
+#include "platform/dpi.h"
+
+namespace tarvok {
+
+namespace {
+
+template <typename Fn> Fn userProc(const char* name) {
+    static HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(user32, name)));
+}
+
+} // namespace
+
+UINT systemDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
+}
+
+UINT windowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = userProc<GetDpiForWindowFn>("GetDpiForWindow");
+    if (getDpiForWindow != nullptr && window != nullptr) {
+        const UINT dpi = getDpiForWindow(window);
+        if (dpi != 0) {
+            return dpi;
+        }
+    }
+    return systemDpi();
+}
+
+void adjustWindowRectForDpi(RECT& rect, DWORD style, BOOL hasMenu, DWORD exStyle, UINT dpi) {
+    using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjust = userProc<AdjustFn>("AdjustWindowRectExForDpi");
+    if (adjust == nullptr || !adjust(&rect, style, hasMenu, exStyle, dpi)) {
+        AdjustWindowRectEx(&rect, style, hasMenu, exStyle);
+    }
+}
+
+NONCLIENTMETRICSW nonClientMetricsForDpi(UINT dpi) {
+    using SpiForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    static const auto spiForDpi = userProc<SpiForDpiFn>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (spiForDpi == nullptr ||
+        !spiForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    }
+    return metrics;
+}
+
+} // namespace tarvok

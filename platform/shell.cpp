@@ -1,0 +1,64 @@
+#include "platform/shell.h"
+
+#include "platform/settings_file.h"
+#include "platform/text.h"
+#include "settings/errors.h"
+
+#include <shellapi.h>
+
+namespace tarvok {
+
+void defaultBeep() {
+    MessageBeep(0);
+}
+
+UniqueIcon shellLargeIcon(const std::string& path) {
+    SHFILEINFOW info{};
+    if (path.empty() || SHGetFileInfoW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info,
+                                       sizeof info, SHGFI_ICON) == 0) {
+        return UniqueIcon{};
+    }
+    return UniqueIcon(info.hIcon);
+}
+
+bool fileExists(const std::string& path) {
+    const DWORD a = GetFileAttributesW(widen(path).c_str());
+    return !path.empty() && a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool folderExists(const std::string& path) {
+    const DWORD a = GetFileAttributesW(widen(path).c_str());
+    return !path.empty() && a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void shellOpenItem(HWND owner, const std::string& path) {
+    ShellExecuteW(owner, nullptr, widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ShellRunAction::execute() const {
+    if (!enabled()) {
+        return;
+    }
+    const std::wstring folder = widen(workingFolder_);
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, L"open", widen(fileName_).c_str(), L"",
+                      folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL));
+    if (result <= 32) {
+        throw AppError(systemErrorText(static_cast<unsigned long>(result)));
+    }
+}
+
+std::string programFilePath() {
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n =
+            GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n < buffer.size()) {
+            buffer.resize(n);
+            return narrow(buffer);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+} // namespace tarvok

@@ -1,0 +1,41 @@
+#include "platform/unhandled.h"
+
+#include "platform/message_box.h"
+#include "settings/errors.h"
+#include "settings/text_format.h"
+
+namespace tarvok {
+
+namespace {
+std::string g_title;
+bool g_medium = false;
+} // namespace
+
+void setUnhandledErrorTitle(const std::string& applicationTitle) {
+    g_title = applicationTitle;
+}
+
+void installMediumErrorHandler() {
+    g_medium = true;
+}
+
+bool mediumErrorHandlerInstalled() {
+    return g_medium;
+}
+
+void reportUnhandledError(HWND owner, const std::exception& error) noexcept {
+    try {
+        if (g_medium) {
+            const auto* app = dynamic_cast<const AppError*>(&error);
+            if (app != nullptr && app->kind() == AppError::Kind::InputOutput) {
+                informationBox(owner, kMsgMediumNotReady);
+            }
+            return;
+        }
+        stopBox(owner, g_title, withClosingFullStop(error.what()));
+    } catch (...) {
+        // Nothing more can be reported: the program goes on with the next user action.
+    }
+}
+
+} // namespace tarvok

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <stdexcept>
+#include <string>
+
+namespace tarvok {
+
+inline constexpr char kMsgMediumNotReady[] = "CD-R/RW, ﾌﾛｯﾋﾟｰ等が正常にセットされていません";
+
+// Where an error ends that no handler dealt with. Until the medium-error handler is installed
+// it is shown in a stop box titled with the application title; from then on, input/output
+// errors of the file system show the medium box and every other error is dropped.
+void setUnhandledErrorTitle(const std::string& applicationTitle);
+void installMediumErrorHandler();
+bool mediumErrorHandlerInstalled();
+void reportUnhandledError(HWND owner, const std::exception& error) noexcept;
+
+// Runs a window-procedure handler so that nothing it throws can cross into Win32 code.
+template <typename Fn> auto runGuarded(HWND owner, Fn&& fn, decltype(fn()) onError) noexcept {
+    try {
+        return fn();
+    } catch (const std::exception& e) {
+        reportUnhandledError(owner, e);
+    } catch (...) {
+        reportUnhandledError(owner, std::runtime_error("Unknown error"));
+    }
+    return onError;
+}
+
+} // namespace tarvok
