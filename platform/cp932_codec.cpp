@@ -14,8 +14,8 @@ std::string Cp932Codec::decode(std::string_view cp932) const {
     if (cp932.empty()) {
         return {};
     }
-    const int n = MultiByteToWideChar(kCp932, 0, cp932.data(), static_cast<int>(cp932.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(kCp932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(kCp932, 0, cp932.data(), static_cast<int>(cp932.size()), wide.data(), n);
     return narrow(wide);
@@ -33,9 +33,9 @@ std::optional<std::string> Cp932Codec::encode(std::string_view utf8) const {
     }
     const std::wstring wide = widen(utf8);
     BOOL usedDefault = FALSE;
-    const int n = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, wide.data(),
-                                      static_cast<int>(wide.size()), nullptr, 0, nullptr,
-                                      &usedDefault);
+    const int n =
+        WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, wide.data(),
+                            static_cast<int>(wide.size()), nullptr, 0, nullptr, &usedDefault);
     if (n <= 0 || usedDefault) {
         return std::nullopt;
     }

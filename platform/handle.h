@@ -7,7 +7,7 @@ namespace tarvok {
 // Owns one Win32 handle and releases it with Traits::close. Traits::invalid() is the value
 // that means "none" (nullptr for most handles, INVALID_HANDLE_VALUE for files).
 template <typename Traits> class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() noexcept = default;
@@ -33,7 +33,7 @@ public:
         h_ = h;
     }
 
-private:
+  private:
     Handle h_ = Traits::invalid();
 };
 

@@ -15,10 +15,9 @@ namespace tarvok {
 
 std::string systemErrorText(unsigned long code) {
     wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0,
-                                   nullptr);
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = n > 0 && buffer != nullptr ? std::wstring(buffer, n) : std::wstring{};
     if (buffer != nullptr) {
         LocalFree(buffer);
@@ -41,7 +40,8 @@ namespace {
 bool writeAll(HANDLE file, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         DWORD written = 0;
         if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
             return false;
@@ -79,7 +79,8 @@ IniModel loadSettingsFile(const std::string& path) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD read = 0;
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) {
             fail(msg::kFileCannotOpen, path, GetLastError());
         }
@@ -116,9 +117,8 @@ void saveSettingsFile(const std::string& path, const IniModel& model) {
             }
         }
     }
-    if (err == ERROR_SUCCESS &&
-        !MoveFileExW(temporary.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (err == ERROR_SUCCESS && !MoveFileExW(temporary.c_str(), target.c_str(),
+                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         err = GetLastError();
     }
     if (err != ERROR_SUCCESS) {

@@ -10,7 +10,7 @@ namespace tarvok {
 // inside the program. The model is handed one, so the same rules run on Linux (iconv) and
 // on Windows (the system's own code page tables).
 class Codec {
-public:
+  public:
     virtual ~Codec() = default;
     // Never fails: bytes that are not valid code page 932 come out as a replacement mark,
     // because a caption that cannot be shown exactly must still be shown.

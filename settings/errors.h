@@ -7,7 +7,7 @@ namespace tarvok {
 
 // The one error type of the program. what() is the UTF-8 text the user is shown.
 class AppError : public std::runtime_error {
-public:
+  public:
     // InputOutput marks failures of the file system itself (a missing medium, a device
     // error): once the file picker has been used they are reported differently from the rest.
     enum class Kind { General, InputOutput };
@@ -17,7 +17,7 @@ public:
 
     Kind kind() const noexcept { return kind_; }
 
-private:
+  private:
     Kind kind_;
 };
 

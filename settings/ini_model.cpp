@@ -74,9 +74,9 @@ IniModel IniModel::parse(std::string_view bytes) {
         } else {
             raw = bytes.substr(pos, end - pos);
             // CR LF is one break; a lone CR or a lone LF is one break too.
-            pos = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
-                             ? 2
-                             : 1);
+            pos =
+                end +
+                ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
         }
         const std::string_view line = trimControls(raw);
         if (line.empty() || line.front() == ';') {

@@ -11,7 +11,7 @@ namespace tarvok {
 // A line the program never writes is saved back exactly as loaded (after the trimming that
 // loading applies), even when it is not valid Shift_JIS.
 class IniModel {
-public:
+  public:
     struct Section {
         std::string name;
         // Entry lines: "key=value" (blanks around the first "=" removed), or a line
@@ -36,7 +36,7 @@ public:
     // no "=": such a line could not be read back as written.
     void set(std::string_view section, std::string_view key, std::string_view value);
 
-private:
+  private:
     std::vector<Section> sections_;
 };
 

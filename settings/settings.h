@@ -18,7 +18,7 @@ std::optional<int> parseSettingsInteger(std::string_view text);
 // One operation's view of the settings file: typed reads and writes in UTF-8 over the
 // model's code page 932 bytes. Section and key names are matched ignoring letter case.
 class Settings {
-public:
+  public:
     Settings(IniModel model, const Codec& codec) : model_(std::move(model)), codec_(&codec) {}
 
     std::string readText(std::string_view section, std::string_view key,
@@ -41,14 +41,13 @@ public:
     const Codec& codec() const { return *codec_; }
 
     // The stored bytes of a value, for copies that must not pass through a conversion.
-    std::optional<std::string_view> rawValue(std::string_view section,
-                                             std::string_view key) const;
+    std::optional<std::string_view> rawValue(std::string_view section, std::string_view key) const;
     void writeRaw(std::string_view section, std::string_view key, std::string_view bytes);
 
     // The bytes a value would be stored as; raises the same AppError as writeText.
     std::string encodeValue(std::string_view value) const;
 
-private:
+  private:
     // Names are ASCII throughout the program; anything else goes through the codec.
     std::optional<std::string> encodeName(std::string_view name) const;
 

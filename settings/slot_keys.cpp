@@ -20,8 +20,8 @@ std::string slotKey(int page, int keyNumber) {
 
 std::string slotKeyFromButtonName(int page, std::string_view buttonName) {
     constexpr std::size_t kNumberStart = 8; // after "SPD_BTNF"
-    const auto number = buttonName.size() > kNumberStart ? buttonName.substr(kNumberStart)
-                                                          : std::string_view{};
+    const auto number =
+        buttonName.size() > kNumberStart ? buttonName.substr(kNumberStart) : std::string_view{};
     return joinKey(page, "F", number);
 }
 

@@ -104,9 +104,13 @@ void writePageNames(Settings& s, const PageNames& names) {
     }
 }
 
-bool readSendAddress(const Settings& s) { return s.readBool(key::kSendAdd, key::kSendAddKey, false); }
+bool readSendAddress(const Settings& s) {
+    return s.readBool(key::kSendAdd, key::kSendAddKey, false);
+}
 
-void writeSendAddress(Settings& s, bool on) { s.writeBool(key::kSendAdd, key::kSendAddKey, on); }
+void writeSendAddress(Settings& s, bool on) {
+    s.writeBool(key::kSendAdd, key::kSendAddKey, on);
+}
 
 WindowPosition readWindowPosition(const Settings& s) {
     WindowPosition p;
@@ -121,7 +125,8 @@ void writeWindowPosition(Settings& s, WindowPosition p) {
 }
 
 void migrateFrom(Settings& s, const IniModel& earlier) {
-    for (const char* section : {key::kPgKind, key::kApNm, key::kLinkPath, key::kUrlKind, key::kUrl}) {
+    for (const char* section :
+         {key::kPgKind, key::kApNm, key::kLinkPath, key::kUrlKind, key::kUrl}) {
         for (int page = kFirstPage; page <= kLastPage; ++page) {
             for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
                 const auto k = slotKey(page, n);

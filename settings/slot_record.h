@@ -34,7 +34,9 @@ SlotState slotState(int pgKind, int urlKind);
 
 // The registration commands ask "does the slot hold the other kind?" with exactly 1, so a
 // hand-written 2 shows and launches as a program but is not offered for replacement.
-constexpr bool kindIsExactlyOne(int kind) { return kind == 1; }
+constexpr bool kindIsExactlyOne(int kind) {
+    return kind == 1;
+}
 
 struct SlotRecord {
     int pgKind = 0;

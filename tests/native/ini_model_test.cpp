@@ -6,7 +6,9 @@ using tarvok::IniModel;
 
 namespace {
 
-std::string roundTrip(std::string_view bytes) { return IniModel::parse(bytes).serialize(); }
+std::string roundTrip(std::string_view bytes) {
+    return IniModel::parse(bytes).serialize();
+}
 
 TEST(IniLoad, SplitsAtEveryKindOfLineBreak) {
     const auto m = IniModel::parse("[A]\r\na=1\rb=2\nc=3\r\n\r\nd=4");
@@ -22,10 +24,13 @@ TEST(IniLoad, NulEndsTheText) {
 }
 
 TEST(IniLoad, TrimsControlsAndBlanksAroundLinesKeysAndValues) {
-    const auto m = IniModel::parse("\t [AP_NM] \x01\r\n  1F2 = abc \t\r\n\x1f" "2F3=\x7f" "x\r\n");
+    const auto m = IniModel::parse("\t [AP_NM] \x01\r\n  1F2 = abc \t\r\n\x1f"
+                                   "2F3=\x7f"
+                                   "x\r\n");
     EXPECT_EQ(m.sections()[0].name, "AP_NM");
     // 0x7F is above the trimmed range and stays part of the value.
-    EXPECT_EQ(m.sections()[0].lines, (std::vector<std::string>{"1F2=abc", "2F3=\x7f" "x"}));
+    EXPECT_EQ(m.sections()[0].lines, (std::vector<std::string>{"1F2=abc", "2F3=\x7f"
+                                                                          "x"}));
 }
 
 TEST(IniLoad, SkipsCommentsEmptyLinesAndLinesBeforeTheFirstSection) {

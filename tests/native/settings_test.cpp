@@ -13,7 +13,9 @@ namespace {
 
 const tarvok::test::IconvCodec codec;
 
-Settings load(std::string_view bytes) { return Settings(IniModel::parse(bytes), codec); }
+Settings load(std::string_view bytes) {
+    return Settings(IniModel::parse(bytes), codec);
+}
 
 TEST(SettingsInteger, AcceptsDecimalSignsAndTheThreeHexPrefixes) {
     using tarvok::parseSettingsInteger;
@@ -40,7 +42,8 @@ TEST(SettingsInteger, EverythingElseIsNoNumber) {
 }
 
 TEST(SettingsRead, MissingSectionKeyOrNumberGivesTheDefault) {
-    const auto s = load("[PG_KIND]\r\n1F2=0x1\r\n1F3=$1\r\n1F4=yes\r\n1F5=2\r\n1F6=\r\n[SEND_ADD]\r\n0=2\r\n");
+    const auto s =
+        load("[PG_KIND]\r\n1F2=0x1\r\n1F3=$1\r\n1F4=yes\r\n1F5=2\r\n1F6=\r\n[SEND_ADD]\r\n0=2\r\n");
     EXPECT_EQ(s.readInteger("PG_KIND", "1F2", 0), 1);
     EXPECT_EQ(s.readInteger("PG_KIND", "1F3", 0), 1);
     EXPECT_EQ(s.readInteger("PG_KIND", "1F4", 0), 0);
@@ -54,9 +57,11 @@ TEST(SettingsRead, MissingSectionKeyOrNumberGivesTheDefault) {
 }
 
 TEST(SettingsRead, SectionCopyIsInFileOrderAndLookedUpFirstMatchIgnoringCase) {
-    const auto s = load("[page_nm]\r\n2=second\r\nnoequals\r\n1=first\r\n1=shadowed\r\n3=\x95\x5C\r\n");
+    const auto s =
+        load("[page_nm]\r\n2=second\r\nnoequals\r\n1=first\r\n1=shadowed\r\n3=\x95\x5C\r\n");
     const auto lines = s.readSection("PAGE_NM");
-    EXPECT_EQ(lines, (std::vector<std::string>{"2=second", "noequals", "1=first", "1=shadowed", "3=表"}));
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"2=second", "noequals", "1=first", "1=shadowed", "3=表"}));
     EXPECT_EQ(tarvok::findInSection(lines, "1", codec), "first");
     EXPECT_EQ(tarvok::findInSection(lines, "3", codec), "表");
     EXPECT_EQ(tarvok::findInSection(lines, "noequals", codec), "");

@@ -16,7 +16,10 @@ const tarvok::test::IconvCodec codec;
 TEST(ShiftJisCase, TrailByteIsNeverFolded) {
     // 0x83 0x61 and 0x83 0x41 are two different katakana: a naive fold would make them equal.
     EXPECT_FALSE(tarvok::cp932EqualsIgnoreCase("\x83\x61", "\x83\x41"));
-    EXPECT_TRUE(tarvok::cp932EqualsIgnoreCase("\x83\x61" "a", "\x83\x61" "A"));
+    EXPECT_TRUE(tarvok::cp932EqualsIgnoreCase("\x83\x61"
+                                              "a",
+                                              "\x83\x61"
+                                              "A"));
     // Half-width kana are single bytes and are not letters.
     EXPECT_FALSE(tarvok::cp932EqualsIgnoreCase("\xB1", "\xB2"));
     EXPECT_TRUE(tarvok::cp932EqualsIgnoreCase("\xB1x", "\xB1X"));
@@ -34,7 +37,8 @@ TEST(ShiftJisText, KeysAndValuesHoldingBackslashTrailBytesRoundTrip) {
     Settings s(IniModel{}, codec);
     s.writeText("AP_NM", "表", "ソフト表\\");
     s.writeText("AP_NM", "1F2", "C:\\表\\ソ");
-    EXPECT_EQ(s.model().find("AP_NM", "\x95\x5C").value_or(""), "\x83\x5C\x83\x74\x83\x67\x95\x5C\\");
+    EXPECT_EQ(s.model().find("AP_NM", "\x95\x5C").value_or(""),
+              "\x83\x5C\x83\x74\x83\x67\x95\x5C\\");
 
     Settings back(IniModel::parse(s.model().serialize()), codec);
     EXPECT_EQ(back.readText("ap_nm", "表"), "ソフト表\\");

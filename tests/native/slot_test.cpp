@@ -12,8 +12,12 @@ namespace {
 
 const test::IconvCodec codec;
 
-Settings fresh() { return Settings(IniModel{}, codec); }
-Settings load(std::string_view bytes) { return Settings(IniModel::parse(bytes), codec); }
+Settings fresh() {
+    return Settings(IniModel{}, codec);
+}
+Settings load(std::string_view bytes) {
+    return Settings(IniModel::parse(bytes), codec);
+}
 
 TEST(SlotKeys, FromPageAndKeyNumberButtonNameAndVirtualKey) {
     EXPECT_EQ(slotKey(1, 2), "1F2");
@@ -62,8 +66,9 @@ TEST(SlotState, ProgramKindWinsThenAddressKindOneElseEmpty) {
 }
 
 TEST(SlotRead, HexKindsAndMissingValuesFollowTheReadRules) {
-    const auto s = load("[PG_KIND]\r\n1F2=$1\r\n[URL_KIND]\r\n1F2=1\r\n1F3=yes\r\n"
-                        "[AP_NM]\r\n1f2=\x83\x81\x83\x82\x92\xA0\r\n[LINK_PATH]\r\n1F2=C:\\a.exe\r\n");
+    const auto s =
+        load("[PG_KIND]\r\n1F2=$1\r\n[URL_KIND]\r\n1F2=1\r\n1F3=yes\r\n"
+             "[AP_NM]\r\n1f2=\x83\x81\x83\x82\x92\xA0\r\n[LINK_PATH]\r\n1F2=C:\\a.exe\r\n");
     const auto r = readSlot(s, "1F2");
     EXPECT_EQ(r.state(), SlotState::Program);
     EXPECT_EQ(r.caption, "メモ帳");
@@ -76,11 +81,12 @@ TEST(SlotWriters, RegistrationsWriteTheWholeRecordInOrder) {
     auto s = fresh();
     registerFile(s, "1F2", "メモ帳", "C:\\Windows\\notepad.exe");
     registerAddress(s, "1F3", "ホーム", "http://example.jp/");
-    EXPECT_EQ(s.model().serialize(), "[PG_KIND]\r\n1F2=1\r\n1F3=0\r\n\r\n"
-                                     "[AP_NM]\r\n1F2=\x83\x81\x83\x82\x92\xA0\r\n1F3=\x83z\x81[\x83\x80\r\n\r\n"
-                                     "[LINK_PATH]\r\n1F2=C:\\Windows\\notepad.exe\r\n1F3=\r\n\r\n"
-                                     "[URL_KIND]\r\n1F2=0\r\n1F3=1\r\n\r\n"
-                                     "[URL]\r\n1F2=\r\n1F3=http://example.jp/\r\n\r\n");
+    EXPECT_EQ(s.model().serialize(),
+              "[PG_KIND]\r\n1F2=1\r\n1F3=0\r\n\r\n"
+              "[AP_NM]\r\n1F2=\x83\x81\x83\x82\x92\xA0\r\n1F3=\x83z\x81[\x83\x80\r\n\r\n"
+              "[LINK_PATH]\r\n1F2=C:\\Windows\\notepad.exe\r\n1F3=\r\n\r\n"
+              "[URL_KIND]\r\n1F2=0\r\n1F3=1\r\n\r\n"
+              "[URL]\r\n1F2=\r\n1F3=http://example.jp/\r\n\r\n");
     // Registering the other kind over a slot empties the text of the kind it had.
     registerFolder(s, "1F3", "f", "C:\\Data");
     EXPECT_EQ(readSlot(s, "1F3").url, "");
@@ -171,8 +177,9 @@ TEST(SlotWriters, NoFileMeansDefaultsAndClosingWritesOnlyTheFormSection) {
 }
 
 TEST(Migration, CopiesFiftyKeysPerSectionByteForByteThenNamesThenOption) {
-    const std::string earlier = "[AP_NM]\r\n1F2=\x81\xFF\r\n5F11=last\r\n"
-                                "[PG_KIND]\r\n1f2=yes\r\n[PAGE_NM]\r\n2=p\r\n[SEND_ADD]\r\n0=$1\r\n";
+    const std::string earlier =
+        "[AP_NM]\r\n1F2=\x81\xFF\r\n5F11=last\r\n"
+        "[PG_KIND]\r\n1f2=yes\r\n[PAGE_NM]\r\n2=p\r\n[SEND_ADD]\r\n0=$1\r\n";
     auto s = load("[Form]\r\nLEFT=5\r\n[AP_NM]\r\n3F3=overwritten\r\n");
     migrateFrom(s, IniModel::parse(earlier));
     const auto& m = s.model();
@@ -192,8 +199,8 @@ TEST(Migration, CopiesFiftyKeysPerSectionByteForByteThenNamesThenOption) {
     for (const auto& section : m.sections()) {
         order.push_back(section.name);
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"Form", "AP_NM", "PG_KIND", "LINK_PATH",
-                                               "URL_KIND", "URL", "PAGE_NM", "SEND_ADD"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"Form", "AP_NM", "PG_KIND", "LINK_PATH", "URL_KIND",
+                                               "URL", "PAGE_NM", "SEND_ADD"}));
 }
 
 TEST(Migration, MissingOrNonNumericOptionBecomesOff) {

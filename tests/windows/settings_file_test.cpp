@@ -44,8 +44,8 @@ TEST(SettingsFileLoad, FileLockedByAnotherWriterRaisesTheOpenError) {
     TempDir dir;
     const auto path = dir.file("tarvok.ini");
     test::writeFileBytes(path, "[Form]\r\nTOP=1\r\n");
-    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                       nullptr);
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     EXPECT_THROW(loadSettingsFile(path), AppError);
     CloseHandle(lock);
@@ -76,7 +76,7 @@ TEST(SettingsFileSave, ReadOnlyOperationsNeverTouchTheFile) {
 }
 
 class FailedSave : public ::testing::Test {
-protected:
+  protected:
     void expectCreateErrorAndOldFileKept(const std::string& path) {
         IniModel m;
         m.set("Form", "LEFT", "1");

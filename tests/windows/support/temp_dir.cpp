@@ -51,7 +51,9 @@ TempDir::TempDir() {
     throw std::runtime_error("cannot create a temporary folder");
 }
 
-TempDir::~TempDir() { removeTree(widen(path_)); }
+TempDir::~TempDir() {
+    removeTree(widen(path_));
+}
 
 std::string readFileBytes(const std::string& path) {
     HANDLE f = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -70,8 +72,8 @@ std::string readFileBytes(const std::string& path) {
 }
 
 void writeFileBytes(const std::string& path, const std::string& bytes) {
-    HANDLE f = CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                           nullptr);
+    HANDLE f =
+        CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) {
         throw std::runtime_error("cannot write " + path);
     }

@@ -7,7 +7,7 @@ namespace tarvok::test {
 // A fresh folder under the system's temporary folder, removed with everything in it when the
 // object goes (read-only attributes included, which tests set on purpose).
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -16,7 +16,7 @@ public:
     const std::string& path() const { return path_; } // ends without a backslash
     std::string file(const std::string& name) const { return path_ + "\\" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

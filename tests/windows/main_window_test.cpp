@@ -1,0 +1,369 @@
+#include "app/texts.h"
+#include "platform/text.h"
+#include "platform/unhandled.h"
+#include "tests/windows/support/main_window_fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvok;
+using test::BoxAnswerer;
+using test::MainWindowTest;
+
+namespace {
+
+// Slot records over paths every Wine prefix has.
+const std::string kFullFile =
+    "[PG_KIND]\r\n1F2=1\r\n1F3=1\r\n1F4=0\r\n1F5=2\r\n1F6=1\r\n2F2=1\r\n"
+    "[AP_NM]\r\n1F2=\x83\x81\x83\x82\x92\xA0\r\n1F3=Windows\r\n1F4=Home\r\n1F5=kind two\r\n"
+    "1F6=gone\r\n1F7=renamed empty\r\n2F2=page two\r\n"
+    "[LINK_PATH]\r\n1F2=C:\\windows\\notepad.exe\r\n1F3=C:\\windows\r\n1F5=C:\\windows\\regedit."
+    "exe\r\n"
+    "1F6=C:\\no such folder\\x.exe\r\n2F2=C:\\windows\\notepad.exe\r\n"
+    "[URL_KIND]\r\n1F4=1\r\n1F6=1\r\n"
+    "[URL]\r\n1F4=http://example.jp/\r\n"
+    "[PAGE_NM]\r\n1=\x8E\x64\x8E\x96\r\n2=\xBA\xDD\r\n"
+    "[SEND_ADD]\r\n0=1\r\n"
+    "[Form]\r\nLEFT=100\r\nTOP=60\r\n";
+
+bool menuChecked(HWND window, int id) {
+    return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+int checkedToolButton(const MainWindowTest& t, HWND toolBar) {
+    (void)t;
+    int checked = 0;
+    for (int page = 1; page <= 5; ++page) {
+        if (SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + page), BM_GETCHECK, 0, 0) ==
+            BST_CHECKED) {
+            checked = checked == 0 ? page : -1; // -1: more than one is down
+        }
+    }
+    return checked;
+}
+
+TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
+    auto& w = open();
+    RECT r{};
+    GetWindowRect(w.hwnd(), &r);
+    EXPECT_EQ(r.left, 24);
+    EXPECT_EQ(r.top, 24);
+    EXPECT_EQ(test::windowText(w.hwnd()), "ダルメDのペルノ COM");
+    EXPECT_EQ(w.currentPage(), 1);
+    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "");
+    for (int n = 2; n <= 11; ++n) {
+        EXPECT_EQ(caption(n), "") << n;
+        EXPECT_FALSE(w.slotButton(n).hasGlyph()) << n;
+    }
+    EXPECT_FALSE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
+    EXPECT_EQ(checkedToolButton(*this, control(cmd::kToolBar)), 1);
+    EXPECT_FALSE(test::fileExists(settingsPath())) << "start-up must not write";
+    close();
+    EXPECT_EQ(settingsBytes(), "[Form]\r\nLEFT=24\r\nTOP=24\r\n\r\n");
+}
+
+TEST_F(MainWindowTest, StartFromAFullFileShowsCaptionsGlyphsNameAndOption) {
+    writeSettings(kFullFile);
+    auto& w = open();
+    RECT r{};
+    GetWindowRect(w.hwnd(), &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.top, 60);
+    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "仕事");
+    EXPECT_TRUE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
+    EXPECT_EQ(caption(2), "メモ帳");
+    EXPECT_TRUE(w.slotButton(2).hasGlyph());
+    EXPECT_EQ(caption(3), "Windows");
+    EXPECT_TRUE(w.slotButton(3).hasGlyph()) << "a folder shows its icon";
+    EXPECT_EQ(caption(4), "Home");
+    EXPECT_FALSE(w.slotButton(4).hasGlyph()) << "address slots never show an icon";
+    EXPECT_EQ(caption(5), "kind two");
+    EXPECT_TRUE(w.slotButton(5).hasGlyph()) << "PG_KIND 2 is a program slot";
+    EXPECT_EQ(caption(6), "gone");
+    EXPECT_FALSE(w.slotButton(6).hasGlyph()) << "a missing path keeps its caption, loses its icon";
+    EXPECT_EQ(caption(7), "") << "a renamed empty slot stays blank";
+}
+
+TEST_F(MainWindowTest, TurningToAnAddressPageRemovesEveryGlyph) {
+    writeSettings(kFullFile + "[PG_KIND]\r\n");
+    auto& w = open();
+    ASSERT_TRUE(w.slotButton(2).hasGlyph());
+    pressKey(VK_F12);
+    EXPECT_EQ(w.currentPage(), 2);
+    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "ｺﾝ");
+    EXPECT_EQ(caption(2), "page two");
+    EXPECT_EQ(caption(3), "");
+    EXPECT_FALSE(w.slotButton(3).hasGlyph());
+    EXPECT_FALSE(w.slotButton(5).hasGlyph());
+}
+
+TEST_F(MainWindowTest, F12FiveTimesWalksToPageFiveThenBeeps) {
+    auto& w = open();
+    HWND toolBar = control(cmd::kToolBar);
+    for (int expected = 2; expected <= 5; ++expected) {
+        pressKey(VK_F12);
+        EXPECT_EQ(w.currentPage(), expected);
+        EXPECT_EQ(checkedToolButton(*this, toolBar), expected);
+    }
+    EXPECT_EQ(beeps, 0);
+    pressKey(VK_F12);
+    EXPECT_EQ(w.currentPage(), 5);
+    EXPECT_EQ(checkedToolButton(*this, toolBar), 5);
+    EXPECT_EQ(beeps, 1);
+}
+
+TEST_F(MainWindowTest, F1OnPageOneOnlyBeeps) {
+    auto& w = open();
+    pressKey(VK_F1);
+    EXPECT_EQ(w.currentPage(), 1);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(checkedToolButton(*this, control(cmd::kToolBar)), 1);
+}
+
+TEST_F(MainWindowTest, ToolButtonThreeThenF1ShowsPageTwo) {
+    writeSettings(kFullFile);
+    auto& w = open();
+    HWND toolBar = control(cmd::kToolBar);
+    SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + 3), BM_CLICK, 0, 0);
+    test::pump(&w, 30);
+    EXPECT_EQ(w.currentPage(), 3);
+    EXPECT_EQ(checkedToolButton(*this, toolBar), 3);
+    EXPECT_EQ(caption(2), "");
+    pressKey(VK_F1);
+    EXPECT_EQ(w.currentPage(), 2);
+    EXPECT_EQ(checkedToolButton(*this, toolBar), 2);
+    EXPECT_EQ(caption(2), "page two");
+    // Clicking the button that is down shows the same page again, read afresh.
+    std::string changed = kFullFile;
+    changed.replace(changed.find("page two"), 8, "changed");
+    writeSettings(changed);
+    SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + 2), BM_CLICK, 0, 0);
+    test::pump(&w, 30);
+    EXPECT_EQ(caption(2), "changed");
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(MainWindowTest, F10LaunchesLikeTheOtherKeysAndLeavesTheMenuBarAlone) {
+    auto& w = open();
+    SetForegroundWindow(w.hwnd());
+    test::postSystemKey(w.hwnd(), VK_F10);
+    test::pump(&w, 50);
+    EXPECT_EQ(beeps, 1) << "F10 on an empty slot beeps like F2 to F11";
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetCurrentThreadId(), &info);
+    EXPECT_EQ(info.flags & GUI_INMENUMODE, 0u) << "F10 opened the menu bar";
+    pressKey(VK_F12);
+    EXPECT_EQ(w.currentPage(), 2) << "keys still reach the window after F10";
+    for (UINT vk = VK_F2; vk <= VK_F11; ++vk) {
+        pressKey(vk);
+    }
+    EXPECT_EQ(beeps, 11);
+}
+
+TEST_F(MainWindowTest, LayoutMatchesTheDesignAt96Dpi) {
+    auto& w = open();
+    RECT client{};
+    GetClientRect(w.hwnd(), &client);
+    EXPECT_EQ(client.right, 158);
+    EXPECT_EQ(client.bottom, 418);
+    for (int n = 2; n <= 11; ++n) {
+        const RECT b = clientRectOf(slot(n));
+        EXPECT_EQ(b.left, 39);
+        EXPECT_EQ(b.top, 65 + 35 * (n - 2));
+        EXPECT_EQ(b.right - b.left, 115);
+        EXPECT_EQ(b.bottom - b.top, 35);
+    }
+    const RECT label = clientRectOf(control(cmd::kPageNameLabel));
+    EXPECT_EQ(label.left, 7);
+    EXPECT_EQ(label.top, 36);
+    EXPECT_EQ(label.right - label.left, 52);
+    EXPECT_EQ(label.bottom - label.top, 19);
+    const RECT bar = clientRectOf(control(cmd::kToolBar));
+    EXPECT_EQ(bar.right - bar.left, 158);
+    EXPECT_EQ(bar.bottom - bar.top, 27);
+    const int lefts[] = {26, 45, 64, 83, 102};
+    for (int page = 1; page <= 5; ++page) {
+        HWND button = GetDlgItem(control(cmd::kToolBar), cmd::kToolButtonBase + page);
+        EXPECT_EQ(test::windowText(button), std::to_string(page));
+        EXPECT_EQ(clientRectOf(button).left, lefts[page - 1]);
+    }
+    EXPECT_EQ(test::windowText(control(cmd::kToolLabelPrevious)), "←F1 ");
+    EXPECT_EQ(test::windowText(control(cmd::kToolLabelNext)), "→F12");
+}
+
+TEST_F(MainWindowTest, KeyLabelsStandLeftOfTheirButtons) {
+    open();
+    for (int n = 2; n <= 11; ++n) {
+        HWND label = control(cmd::kKeyLabelBase + n);
+        ASSERT_NE(label, nullptr) << n;
+        EXPECT_EQ(test::windowText(label), "Ｆ" + std::to_string(n));
+        const RECT l = clientRectOf(label);
+        const RECT b = clientRectOf(slot(n));
+        EXPECT_EQ(l.right, 35);
+        EXPECT_EQ(l.top, b.top + 10);
+        EXPECT_LT(l.left, l.right);
+        EXPECT_GT(l.left, 0);
+    }
+}
+
+TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
+    auto& w = open();
+    HMENU bar = GetMenu(w.hwnd());
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    auto itemText = [](HMENU menu, int index) {
+        wchar_t buffer[256] = {};
+        GetMenuStringW(menu, static_cast<UINT>(index), buffer, 256, MF_BYPOSITION);
+        return narrow(buffer);
+    };
+    EXPECT_EQ(itemText(bar, 0), "標準(&F)");
+    EXPECT_EQ(itemText(bar, 1), "設定");
+    EXPECT_EQ(itemText(bar, 2), "ﾍﾙﾌﾟ");
+    const std::vector<std::string> standard = {"ｺﾝﾄﾛｰﾙﾊﾟﾈﾙ", "MS-DOS(R)ﾌﾟﾛﾝﾌﾟﾄ", "", "終了\tAlt+F4",
+                                               "MS-Windows(R)終了・再起動\tCtrl+Q"};
+    const std::vector<std::string> option = {"ﾍﾟｰｼﾞﾈｰﾑの設定...",
+                                             "ﾍﾟｰｼﾞ単位の消去",
+                                             "",
+                                             "ﾃﾞｰﾀの移行...",
+                                             "",
+                                             "ｱﾄﾞﾚｽ送信(MS-Windows(R)95の一部)",
+                                             "ﾃﾞｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ追加"};
+    const std::vector<std::string> help = {"HTMLヘルプ", "お読み下さい", "", "バージョン情報..."};
+    int index = 0;
+    for (const auto* expected : {&standard, &option, &help}) {
+        HMENU sub = GetSubMenu(bar, index++);
+        ASSERT_EQ(GetMenuItemCount(sub), static_cast<int>(expected->size()));
+        for (std::size_t i = 0; i < expected->size(); ++i) {
+            EXPECT_EQ(itemText(sub, static_cast<int>(i)), (*expected)[i]);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ClosingByEveryRouteStoresTheCurrentPosition) {
+    const std::vector<std::function<void(HWND)>> routes = {
+        [](HWND h) { SendMessageW(h, WM_COMMAND, cmd::kMnEnd, 0); }, // "終了"
+        [](HWND h) { SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0); }, // close box, system menu
+        [](HWND h) {                                                 // Alt+F4
+            BYTE keys[256];
+            GetKeyboardState(keys);
+            keys[VK_MENU] = 0x80;
+            SetKeyboardState(keys);
+            test::postSystemKey(h, VK_F4);
+        },
+    };
+    int left = 200;
+    for (const auto& route : routes) {
+        auto& w = open();
+        SetWindowPos(w.hwnd(), nullptr, left, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        route(w.hwnd());
+        test::pumpUntil(
+            &w, [&] { return w.hwnd() == nullptr; }, 2000);
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_MENU] = 0;
+        SetKeyboardState(keys);
+        ASSERT_EQ(w.hwnd(), nullptr) << "route " << left;
+        EXPECT_NE(settingsBytes().find("LEFT=" + std::to_string(left) + "\r\nTOP=150\r\n"),
+                  std::string::npos)
+            << settingsBytes();
+        left += 10;
+    }
+}
+
+TEST_F(MainWindowTest, MinimisedWindowStoresWhereItComesBack) {
+    writeSettings("[Form]\r\nLEFT=300\r\nTOP=200\r\n");
+    auto& w = open();
+    ShowWindow(w.hwnd(), SW_MINIMIZE);
+    test::pump(&w, 30);
+    close();
+    EXPECT_EQ(settingsBytes(), "[Form]\r\nLEFT=300\r\nTOP=200\r\n\r\n");
+}
+
+TEST_F(MainWindowTest, PositionOffEveryMonitorComesBackOnScreen) {
+    writeSettings("[Form]\r\nLEFT=-2000\r\nTOP=-3000\r\n");
+    auto& w = open();
+    RECT r{};
+    GetWindowRect(w.hwnd(), &r);
+    EXPECT_TRUE(MonitorFromRect(&r, MONITOR_DEFAULTTONULL) != nullptr);
+    EXPECT_GE(r.left, 0);
+    EXPECT_GE(r.top, 0);
+}
+
+TEST_F(MainWindowTest, PartlyVisiblePositionIsUsedUnchanged) {
+    writeSettings("[Form]\r\nLEFT=-60\r\nTOP=$10\r\n");
+    auto& w = open();
+    RECT r{};
+    GetWindowRect(w.hwnd(), &r);
+    EXPECT_EQ(r.left, -60);
+    EXPECT_EQ(r.top, 16);
+}
+
+TEST_F(MainWindowTest, UnreadableFileAtStartShowsTheErrorAndStillGivesAWorkingWindow) {
+    setUnhandledErrorTitle(text::kAppTitle);
+    CreateDirectoryA(settingsPath().c_str(), nullptr);
+    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    auto& w = open();
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, "ダルメDのペルノ COM");
+    EXPECT_EQ(answer.seen()[0].text.rfind("ファイル \"" + settingsPath() + "\". ", 0), 0u)
+        << answer.seen()[0].text;
+    EXPECT_NE(answer.seen()[0].text.find(" は開けません"), std::string::npos);
+    RECT r{};
+    GetWindowRect(w.hwnd(), &r);
+    EXPECT_EQ(r.left, 24);
+    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "");
+    EXPECT_EQ(test::windowText(control(cmd::kKeyLabelBase + 11)), "Ｆ11");
+    EXPECT_EQ(caption(2), "");
+    // Closing cannot store the position either: the error is shown and the window closes.
+    close();
+    EXPECT_EQ(w.hwnd(), nullptr);
+    ASSERT_EQ(answer.seen().size(), 2u);
+    EXPECT_NE(answer.seen()[1].text.find(" は開けません"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, ReadOnlyFileAtCloseShowsTheCreateErrorAndClosesAnyway) {
+    setUnhandledErrorTitle(text::kAppTitle);
+    const std::string original = "[Form]\r\nLEFT=40\r\nTOP=50\r\n";
+    writeSettings(original);
+    SetFileAttributesA(settingsPath().c_str(), FILE_ATTRIBUTE_READONLY);
+    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    auto& w = open();
+    SetWindowPos(w.hwnd(), nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    close();
+    EXPECT_EQ(w.hwnd(), nullptr);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_NE(answer.seen()[0].text.find(" を作成できません"), std::string::npos);
+    EXPECT_EQ(settingsBytes(), original);
+}
+
+TEST_F(MainWindowTest, SlotMenuOpensOnARightClickWithItsItems) {
+    auto& w = open();
+    HWND button = slot(5);
+    std::vector<std::string> items;
+    static std::vector<std::string>* s_items;
+    s_items = &items;
+    // The menu runs its own loop: read it and close it from a timer.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu == nullptr) {
+            return;
+        }
+        HMENU handle = reinterpret_cast<HMENU>(SendMessageW(menu, 0x01E1 /*MN_GETHMENU*/, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(handle); ++i) {
+            wchar_t buffer[128] = {};
+            GetMenuStringW(handle, static_cast<UINT>(i), buffer, 128, MF_BYPOSITION);
+            s_items->push_back(narrow(buffer));
+        }
+        KillTimer(nullptr, id);
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    RECT r{};
+    GetWindowRect(button, &r);
+    SendMessageW(w.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(button),
+                 MAKELPARAM(r.left + 5, r.top + 5));
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(items, (std::vector<std::string>{
+                         "ﾌﾟﾛｸﾞﾗﾑの登録/変更", "ファイルやフォルダの登録/変更",
+                         "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更", "", "名前の変更...", "設定の削除"}));
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "tests/windows/support/temp_dir.h"
+#include "tests/windows/support/ui.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tarvok::test {
+
+// A main window in this process over a settings file in a temporary program folder.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void writeSettings(const std::string& bytes) { writeFileBytes(settingsPath(), bytes); }
+    std::string settingsPath() const { return dir.file("tarvok.ini"); }
+    std::string settingsBytes() const { return readFileBytes(settingsPath()); }
+
+    MainWindow& open() {
+        MainWindowOptions options;
+        options.programFolder = dir.path();
+        options.beep = [this] { ++beeps; };
+        options.quitOnDestroy = false;
+        window = std::make_unique<MainWindow>(options);
+        EXPECT_NE(window->create(), nullptr);
+        window->show(SW_SHOWNOACTIVATE);
+        pump(window.get(), 50);
+        return *window;
+    }
+    void close() {
+        if (window && window->hwnd() != nullptr) {
+            SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
+        }
+        pump(window.get(), 20);
+    }
+    void pressKey(UINT vk) {
+        postKey(window->hwnd(), vk);
+        pump(window.get(), 30);
+    }
+    HWND slot(int keyNumber) const { return window->slotButton(keyNumber).hwnd(); }
+    std::string caption(int keyNumber) const { return windowText(slot(keyNumber)); }
+    HWND control(int id) const;
+    RECT clientRectOf(HWND child) const;
+
+    void TearDown() override {
+        close();
+        window.reset();
+    }
+
+    TempDir dir;
+    std::unique_ptr<MainWindow> window;
+    int beeps = 0;
+};
+
+inline HWND MainWindowTest::control(int id) const {
+    HWND found = GetDlgItem(window->hwnd(), id);
+    if (found == nullptr) {
+        found = GetDlgItem(GetDlgItem(window->hwnd(), cmd::kToolBar), id);
+    }
+    return found;
+}
+
+inline RECT MainWindowTest::clientRectOf(HWND child) const {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window->hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+} // namespace tarvok::test
