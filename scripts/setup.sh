@@ -50,6 +50,10 @@ if [ ! -f "$WINEPREFIX/.tarvok-ready" ]; then
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /d IPAGothic
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS PGothic' /d IPAPGothic
     reg 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic
+    # No browser in the test prefix: Wine's own iexplore would answer the launcher's start
+    # attempt for "Iexplore WWW_OpenURL", and tests need a machine without one.
+    rm -f "$WINEPREFIX/drive_c/windows/system32/iexplore.exe" \
+        "$WINEPREFIX/drive_c/Program Files/Internet Explorer/iexplore.exe"
     wineserver -w
     touch "$WINEPREFIX/.tarvok-ready"
 fi

@@ -1,0 +1,181 @@
+// Launching from the main window in this process: the shell, the shell-run action and the
+// browser conversations over DDE against our stand-in.
+#include "app/texts.h"
+#include "platform/cp932_codec.h"
+#include "platform/text.h"
+#include "platform/settings_file.h"
+#include "platform/unhandled.h"
+#include "settings/text_format.h"
+#include "tests/windows/support/main_window_fixture.h"
+#include "tests/windows/support/process.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvok;
+using test::BoxAnswerer;
+using test::FakeBrowser;
+
+namespace {
+
+const std::string kUrl = "http://example.jp/a b?q=1&r=\"x\"";
+
+class LaunchTest : public test::MainWindowTest {
+protected:
+    void SetUp() override {
+        markerLog = dir.file("marker.log");
+        SetEnvironmentVariableW(L"TARVOK_MARKER_FILE", widen(markerLog).c_str());
+    }
+    void TearDown() override {
+        test::MainWindowTest::TearDown();
+        SetEnvironmentVariableW(L"TARVOK_MARKER_FILE", nullptr);
+    }
+    // An address slot in 1F4 and the address-send option.
+    void addressSlot(const std::string& url, bool send) {
+        writeSettings("[PG_KIND]\r\n1F4=0\r\n[AP_NM]\r\n1F4=home\r\n[URL_KIND]\r\n1F4=1\r\n[URL]\r\n1F4=" +
+                      url + "\r\n[SEND_ADD]\r\n0=" + (send ? "1" : "0") + "\r\n");
+    }
+    std::string markerLog;
+};
+
+TEST_F(LaunchTest, EmptySlotsAndUnknownKindsOnlyBeep) {
+    writeSettings("[PG_KIND]\r\n1F3=0\r\n[URL_KIND]\r\n1F3=2\r\n[URL]\r\n1F3=http://x/\r\n");
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F2);
+    pressKey(VK_F3);
+    EXPECT_EQ(beeps, 2);
+    EXPECT_TRUE(answer.seen().empty());
+}
+
+TEST_F(LaunchTest, EmptyAddressWithSendOffDoesNothingAtAll) {
+    addressSlot("", false);
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    EXPECT_EQ(beeps, 0);
+    EXPECT_TRUE(answer.seen().empty());
+}
+
+TEST_F(LaunchTest, MissingProgramShowsTheWarningWithTheFullPath) {
+    const std::string path = dir.file("消えた ﾌｧｲﾙ\\tool.exe");
+    writeSettings("[PG_KIND]\r\n1F6=1\r\n[LINK_PATH]\r\n1F6=" + systemCodec().encode(path).value() + "\r\n");
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F6);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, "警告");
+    EXPECT_EQ(answer.seen()[0].text, "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　" + path + "　がありません");
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(LaunchTest, ProgramKindWinsOverAddressKindAndTheClickDoesWhatTheKeyDoes) {
+    const std::string marker = dir.file("marker.exe");
+    CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(marker).c_str(), FALSE);
+    writeSettings("[PG_KIND]\r\n1F7=1\r\n[URL_KIND]\r\n1F7=1\r\n[URL]\r\n1F7=http://x/\r\n"
+                  "[LINK_PATH]\r\n1F7=" + marker + "\r\n");
+    auto& w = open();
+    pressKey(VK_F7);
+    ASSERT_TRUE(test::waitFor([&] { return test::fileExists(markerLog); }));
+    SendMessageW(slot(7), BM_CLICK, 0, 0);
+    test::pump(&w, 30);
+    ASSERT_TRUE(test::waitFor([&] {
+        const auto log = test::readFileBytes(markerLog);
+        return log.find("started", log.find("started") + 1) != std::string::npos;
+    }));
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(LaunchTest, ShellFailureForAnAddressIsReportedWithTheSystemText) {
+    setUnhandledErrorTitle(text::kAppTitle);
+    addressSlot(dir.file("no such document.tarvok-unknown"), false);
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, "ダルメDのペルノ COM");
+    // The shell reports a missing document as "file not found" (result 2).
+    EXPECT_EQ(answer.seen()[0].text, withClosingFullStop(systemErrorText(ERROR_FILE_NOT_FOUND)));
+}
+
+TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {
+    auto& w = open();
+    const auto checked = [&] {
+        return (GetMenuState(GetMenu(w.hwnd()), cmd::kMnSendAdd, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    ASSERT_FALSE(checked());
+    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kMnSendAdd, 0);
+    EXPECT_TRUE(checked());
+    EXPECT_EQ(settingsBytes(), "[SEND_ADD]\r\n0=1\r\n\r\n");
+    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kMnSendAdd, 0);
+    EXPECT_FALSE(checked());
+    EXPECT_EQ(settingsBytes(), "[SEND_ADD]\r\n0=0\r\n\r\n");
+}
+
+TEST_F(LaunchTest, SendOnHandsTheStoredAddressToNetscapeAndNeverAsksIexplore) {
+    addressSlot(kUrl, true);
+    FakeBrowser netscape(dir.file("netscape.log"), {"netscape"});
+    FakeBrowser iexplore(dir.file("iexplore.log"), {"Iexplore"});
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    ASSERT_TRUE(test::waitFor([&] { return netscape.log().size() >= 3; }));
+    EXPECT_EQ(netscape.log(), (std::vector<std::string>{"connect|netscape|WWW_OpenURL",
+                                                        "request|netscape|WWW_OpenURL|" + kUrl + "|1",
+                                                        "disconnect|netscape"}));
+    EXPECT_TRUE(iexplore.log().empty());
+    EXPECT_TRUE(answer.seen().empty());
+}
+
+TEST_F(LaunchTest, WithOnlyIexploreServedNetscapeIsTriedAndStartedFirst) {
+    addressSlot("mailto:someone@example.jp", true);
+    // A program called netscape on the search path: the launcher starts it once when the
+    // service does not answer, then tries the next service.
+    CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(dir.file("netscape.exe")).c_str(), FALSE);
+    wchar_t oldPath[8192] = {};
+    GetEnvironmentVariableW(L"PATH", oldPath, 8192);
+    SetEnvironmentVariableW(L"PATH", (widen(dir.path()) + L";" + oldPath).c_str());
+    FakeBrowser iexplore(dir.file("iexplore.log"), {"Iexplore"});
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    SetEnvironmentVariableW(L"PATH", oldPath);
+    ASSERT_TRUE(test::waitFor([&] { return iexplore.log().size() >= 3; }));
+    EXPECT_EQ(iexplore.log()[1], "request|Iexplore|WWW_OpenURL|mailto:someone@example.jp|1");
+    ASSERT_TRUE(test::fileExists(markerLog));
+    EXPECT_NE(test::readFileBytes(markerLog).find("netscape WWW_OpenURL"), std::string::npos);
+    EXPECT_TRUE(answer.seen().empty());
+}
+
+TEST_F(LaunchTest, NoBrowserAtAllGivesOneWarningAfterBothServices) {
+    addressSlot(kUrl, true);
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, "警告");
+    EXPECT_EQ(answer.seen()[0].text,
+              "ブラウザが起動されていません。あるいは\r\nこのソフトでは未対応のブラウザです");
+}
+
+TEST_F(LaunchTest, ABrowserThatNeverAnswersReleasesTheWindowAfterTheTimeOut) {
+    addressSlot(kUrl, true);
+    FakeBrowser netscape(dir.file("netscape.log"), {"netscape"}, "--never");
+    BoxAnswerer answer;
+    auto& w = open();
+    const ULONGLONG start = GetTickCount64();
+    pressKey(VK_F4);
+    const ULONGLONG elapsed = GetTickCount64() - start;
+    EXPECT_GE(elapsed, 9000u);
+    EXPECT_LT(elapsed, 20000u);
+    EXPECT_TRUE(answer.seen().empty()) << "a time-out shows no message";
+    pressKey(VK_F12);
+    EXPECT_EQ(w.currentPage(), 2) << "the window answers again";
+    EXPECT_TRUE(test::waitFor([&] { return netscape.log().size() >= 3; }))
+        << "the conversation was not closed";
+    const auto log = netscape.log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log[1], "request|netscape|WWW_OpenURL|" + kUrl + "|1");
+    EXPECT_EQ(log.back(), "disconnect|netscape");
+}
+
+} // namespace
