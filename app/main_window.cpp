@@ -292,8 +292,8 @@ void MainWindow::applyLayout(UINT dpi) {
     }
     moveTo(toolLabelNext_, layout::kToolLabelNext, dpi);
     setFont(toolLabelNext_, fontToolLabel_.get());
-    moveTo(pageLabel_, layout::kPageName, dpi);
     setFont(pageLabel_, fontPageName_.get());
+    sizePageLabel();
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         const int index = n - kFirstKeyNumber;
         moveTo(slotButton(n).hwnd(), layout::slotBox(index), dpi);
@@ -389,10 +389,30 @@ void MainWindow::selectPage(int page) {
     refreshPage();
 }
 
-void MainWindow::showBlankPage() {
+void MainWindow::showPageName() {
     SetWindowTextW(pageLabel_,
                    widen(pageNames_[static_cast<std::size_t>(currentPage_ - 1)]).c_str());
+    sizePageLabel();
+}
+
+void MainWindow::sizePageLabel() {
+    // Centred in its design box; a longer name widens the label to the right so it is read
+    // whole instead of being cut after two or three characters.
+    const int length = GetWindowTextLengthW(pageLabel_);
+    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(pageLabel_, name.data(), length + 1);
+    name.resize(static_cast<std::size_t>(length));
+    const int designWidth = scale(layout::kPageName.width, dpi_);
+    const int left = scale(layout::kPageName.left, dpi_);
+    const int room = scale(layout::kClientWidth, dpi_) - 2 * left;
+    const int width = std::clamp(textWidth(pageLabel_, fontPageName_.get(), name), designWidth, room);
+    SetWindowPos(pageLabel_, nullptr, left, scale(layout::kPageName.top, dpi_), width,
+                 scale(layout::kPageName.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(pageLabel_, nullptr, TRUE);
+}
+
+void MainWindow::showBlankPage() {
+    showPageName();
     for (auto& slot : slots_) {
         slot.setCaption("");
         slot.clearGlyph();
@@ -400,9 +420,7 @@ void MainWindow::showBlankPage() {
 }
 
 void MainWindow::refreshPage() {
-    SetWindowTextW(pageLabel_,
-                   widen(pageNames_[static_cast<std::size_t>(currentPage_ - 1)]).c_str());
-    InvalidateRect(pageLabel_, nullptr, TRUE);
+    showPageName();
     const Settings settings = openSettings(settingsPath_);
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         const SlotRecord record = readSlot(settings, slotKey(currentPage_, n));

@@ -104,6 +104,8 @@ class MainWindow {
     void placeAt(WindowPosition position);
     void pressToolButton(int page);
     void showBlankPage();
+    void showPageName();
+    void sizePageLabel();
     void onCommand(int id, int notification, HWND control);
     void onFunctionKey(int virtualKey);
     void onSlotCommand(const std::string& slotKey);

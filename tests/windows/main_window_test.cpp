@@ -191,6 +191,43 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesignAt96Dpi) {
     EXPECT_EQ(test::windowText(control(cmd::kToolLabelNext)), "→F12");
 }
 
+TEST_F(MainWindowTest, LongPageNamesWidenTheLabelInsteadOfBeingCut) {
+    writeSettings("[PAGE_NM]\r\n1=\x82\xE6\x82\xAD\x8E\x67\x82\xA4\r\n");
+    auto& w = open();
+    const RECT label = clientRectOf(control(cmd::kPageNameLabel));
+    EXPECT_EQ(label.left, 7);
+    EXPECT_GT(label.right - label.left, 52);
+    EXPECT_LE(label.right, 158 - 7);
+    pressKey(VK_F12);
+    const RECT blank = clientRectOf(control(cmd::kPageNameLabel));
+    EXPECT_EQ(blank.right - blank.left, 52) << "an empty name keeps the design box";
+    (void)w;
+}
+
+TEST_F(MainWindowTest, At144DpiEverythingIsOneAndAHalfTimesLarger) {
+    writeSettings("[PAGE_NM]\r\n1=ab\r\n");
+    auto& w = open();
+    RECT suggested{};
+    GetWindowRect(w.hwnd(), &suggested);
+    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT client{};
+    GetClientRect(w.hwnd(), &client);
+    EXPECT_EQ(client.right, 237);
+    EXPECT_EQ(client.bottom, 627);
+    const RECT b = clientRectOf(slot(11));
+    EXPECT_EQ(b.left, 59);  // 39 * 1.5 rounded
+    EXPECT_EQ(b.top, 570);  // (65 + 35 * 9) * 1.5
+    EXPECT_EQ(b.right - b.left, 173);
+    EXPECT_LE(b.bottom, client.bottom);
+    for (int n = 2; n <= 11; ++n) {
+        const RECT l = clientRectOf(control(cmd::kKeyLabelBase + n));
+        EXPECT_EQ(l.right, 53) << n; // 35 * 1.5 rounded up
+        EXPECT_GE(l.left, 0) << n;
+    }
+    const RECT last = clientRectOf(GetDlgItem(control(cmd::kToolBar), cmd::kToolLabelNext));
+    EXPECT_LE(last.right, client.right);
+}
+
 TEST_F(MainWindowTest, KeyLabelsStandLeftOfTheirButtons) {
     open();
     for (int n = 2; n <= 11; ++n) {
