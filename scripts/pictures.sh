@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Renders the main window to PNG files under Xvfb: page 1 and page 2 of the sample settings,
+# at 96 and 144 DPI. The pictures land in build/pictures/ (their paths are printed).
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+cd "$TARVOK_ROOT"
+
+"$TARVOK_ROOT/scripts/setup.sh"
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target tarvok window_tool
+
+out="$TARVOK_ROOT/build/pictures"
+mkdir -p "$out"
+cp build/windows/bin/tarvok.exe "$out/"
+
+tarvok_wine_env
+set_dpi() {
+    "$TARVOK_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    # The DPI is read when Wine starts: restart the server for it to apply.
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
+    tarvok_start_wineserver
+}
+cleanup() {
+    set_dpi 96 || true
+    tarvok_stop_all
+}
+trap cleanup EXIT
+TARVOK_FORCE_XVFB=1 tarvok_start_display
+
+for dpi in 96 144; do
+    set_dpi "$dpi"
+    for page in 1 2; do
+        cp resources/sample/tarvok.ini "$out/tarvok.ini"
+        "$TARVOK_WINE" "$out/tarvok.exe" &
+        launcher=$!
+        window=""
+        for _ in $(seq 1 100); do
+            window=$(xdotool search --name 'ダルメDのペルノ' 2>/dev/null | head -n 1 || true)
+            [ -n "$window" ] && break
+            sleep 0.1
+        done
+        [ -n "$window" ] || { echo "the launcher window did not appear" >&2; exit 1; }
+        [ "$page" = 1 ] || "$TARVOK_WINE" build/windows/bin/window_tool.exe key 123
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        file="$out/main-page$page-${dpi}dpi.png"
+        margin=$((dpi / 4))
+        import -window root -crop "$((WIDTH + 2 * margin))x$((HEIGHT + 5 * margin))+$((X > margin ? X - margin : 0))+$((Y > 4 * margin ? Y - 4 * margin : 0))" \
+            +repage -trim +repage "$file"
+        echo "$file"
+        "$TARVOK_WINE" taskkill /im tarvok.exe >/dev/null 2>&1 || true
+        wait "$launcher" || true
+    done
+done
