@@ -157,10 +157,9 @@ void MainWindow::formCreate() {
                          : programFolderOf(options_.programFolder + "\\" + kSettingsFileName);
     settingsPath_ = settingsPathIn(programFolder_);
     currentPage_ = kFirstPage;
-    dpi_ = windowDpi(hwnd_);
     createMenus();
     createControls();
-    applyLayout(dpi_);
+    applyLayout(windowDpi(hwnd_));
 
     bool loaded = false;
     try {
@@ -182,13 +181,6 @@ void MainWindow::formCreate() {
     } else {
         showBlankPage();
     }
-
-    for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] =
-            makeChild(hwnd_, L"STATIC", text::kKeyLabelPrefix + std::to_string(n),
-                      SS_RIGHT | SS_NOPREFIX, cmd::kKeyLabelBase + n);
-    }
-    applyLayout(dpi_);
 }
 
 void MainWindow::createMenus() {
@@ -254,10 +246,17 @@ void MainWindow::createControls() {
         makeChild(hwnd_, L"STATIC", text::kPageNameDesign, SS_OWNERDRAW, cmd::kPageNameLabel);
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         slotButton(n).create(hwnd_, cmd::kSlotButtonBase + n, n);
+        // The key labels Ｆ2 to Ｆ11: no name, no events.
+        keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] =
+            makeChild(hwnd_, L"STATIC", text::kKeyLabelPrefix + std::to_string(n),
+                      SS_RIGHT | SS_NOPREFIX, cmd::kKeyLabelBase + n);
     }
 }
 
 void MainWindow::applyLayout(UINT dpi) {
+    if (dpi == dpi_) {
+        return;
+    }
     dpi_ = dpi;
     fontWindow_ = makeFont(layout::kFontWindow, false, dpi);
     fontToolBar_ = makeFont(layout::kFontToolBar, false, dpi);
@@ -298,18 +297,16 @@ void MainWindow::applyLayout(UINT dpi) {
         const int index = n - kFirstKeyNumber;
         moveTo(slotButton(n).hwnd(), layout::slotBox(index), dpi);
         setFont(slotButton(n).hwnd(), fontWindow_.get());
+        // The key label is as wide as its text and keeps its right edge 4 pixels left of
+        // the buttons.
         HWND label = keyLabels_[static_cast<std::size_t>(index)];
-        if (label != nullptr) {
-            // The label is as wide as its text and keeps its right edge 4 pixels left of
-            // the buttons.
-            setFont(label, fontKeyLabel_.get());
-            const std::wstring caption = widen(text::kKeyLabelPrefix + std::to_string(n));
-            const int width = textWidth(label, fontKeyLabel_.get(), caption);
-            const int right = scale(layout::kKeyLabelRight, dpi);
-            MoveWindow(label, right - width,
-                       scale(layout::kKeyLabelTop + layout::kSlotPitch * index, dpi), width,
-                       scale(layout::kKeyLabelHeight, dpi), TRUE);
-        }
+        setFont(label, fontKeyLabel_.get());
+        const std::wstring caption = widen(text::kKeyLabelPrefix + std::to_string(n));
+        const int width = textWidth(label, fontKeyLabel_.get(), caption);
+        const int right = scale(layout::kKeyLabelRight, dpi);
+        MoveWindow(label, right - width,
+                   scale(layout::kKeyLabelTop + layout::kSlotPitch * index, dpi), width,
+                   scale(layout::kKeyLabelHeight, dpi), TRUE);
     }
 }
 
@@ -405,7 +402,8 @@ void MainWindow::sizePageLabel() {
     const int designWidth = scale(layout::kPageName.width, dpi_);
     const int left = scale(layout::kPageName.left, dpi_);
     const int room = scale(layout::kClientWidth, dpi_) - 2 * left;
-    const int width = std::clamp(textWidth(pageLabel_, fontPageName_.get(), name), designWidth, room);
+    const int width =
+        std::clamp(textWidth(pageLabel_, fontPageName_.get(), name), designWidth, room);
     SetWindowPos(pageLabel_, nullptr, left, scale(layout::kPageName.top, dpi_), width,
                  scale(layout::kPageName.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(pageLabel_, nullptr, TRUE);
@@ -414,8 +412,7 @@ void MainWindow::sizePageLabel() {
 void MainWindow::showBlankPage() {
     showPageName();
     for (auto& slot : slots_) {
-        slot.setCaption("");
-        slot.clearGlyph();
+        slot.show("", nullptr);
     }
 }
 
@@ -424,25 +421,15 @@ void MainWindow::refreshPage() {
     const Settings settings = openSettings(settingsPath_);
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         const SlotRecord record = readSlot(settings, slotKey(currentPage_, n));
-        SlotButton& button = slotButton(n);
         switch (record.state()) {
-        case SlotState::Program: {
-            button.setCaption(record.caption);
-            const UniqueIcon icon = shellLargeIcon(record.path);
-            if (icon) {
-                button.setGlyphFromIcon(icon.get());
-            } else {
-                button.clearGlyph();
-            }
+        case SlotState::Program:
+            slotButton(n).show(record.caption, glyphs_.glyphFor(record.path));
             break;
-        }
         case SlotState::Address:
-            button.setCaption(record.caption);
-            button.clearGlyph();
+            slotButton(n).show(record.caption, nullptr);
             break;
         case SlotState::Empty:
-            button.setCaption("");
-            button.clearGlyph();
+            slotButton(n).show("", nullptr);
             break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/glyph_cache.h"
 #include "app/slot_button.h"
 #include "platform/dde.h"
 #include "platform/shell.h"
@@ -128,7 +129,8 @@ class MainWindow {
     UniqueMenu popupMenu_;
     UniqueAccelerators accelerators_;
     UniqueFont fontWindow_, fontToolBar_, fontToolLabel_, fontPageName_, fontKeyLabel_;
-    UINT dpi_ = 96;
+    UINT dpi_ = 0; // the DPI the fonts and positions were made for
+    GlyphCache glyphs_;
 
     int currentPage_ = 1;
     std::string programFolder_;

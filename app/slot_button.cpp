@@ -17,59 +17,41 @@ void SlotButton::create(HWND parent, int id, int keyNumber) {
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void SlotButton::setCaption(const std::string& caption) {
-    SetWindowTextW(hwnd_, widen(caption).c_str());
-    InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-void SlotButton::clearGlyph() {
-    if (glyph_) {
-        glyph_.reset();
-        glyphSize_ = {0, 0};
+void SlotButton::show(const std::string& caption, std::shared_ptr<const Glyph> glyph) {
+    // The glyph goes first: a BUTTON repaints as soon as its text changes.
+    const bool sameGlyph = glyph == glyph_;
+    glyph_ = std::move(glyph);
+    const std::wstring text = widen(caption);
+    wchar_t current[512];
+    const int length = GetWindowTextW(hwnd_, current, 512);
+    if (text.size() >= 511 ||
+        text.compare(0, std::wstring::npos, current, static_cast<std::size_t>(length)) != 0) {
+        SetWindowTextW(hwnd_, text.c_str());
+    } else if (!sameGlyph) {
         InvalidateRect(hwnd_, nullptr, FALSE);
     }
 }
 
-void SlotButton::setGlyphFromIcon(HICON icon) {
-    ICONINFO info{};
-    if (icon == nullptr || !GetIconInfo(icon, &info)) {
-        clearGlyph();
-        return;
-    }
-    BITMAP bm{};
-    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
-    const int width = bm.bmWidth;
-    const int height = info.hbmColor != nullptr ? bm.bmHeight : bm.bmHeight / 2;
-    if (info.hbmColor != nullptr) {
-        DeleteObject(info.hbmColor);
-    }
-    if (info.hbmMask != nullptr) {
-        DeleteObject(info.hbmMask);
-    }
-
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    HDC screen = GetDC(hwnd_);
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, width, height));
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap.get());
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(face);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
-    SetPixel(dc, 0, height - 1, face);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(hwnd_, screen);
-
-    glyph_ = std::move(bitmap);
-    glyphSize_ = {width, height};
-    InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
 void SlotButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
-    HDC dc = item.hDC;
-    RECT r = item.rcItem;
+    const RECT& target = item.rcItem;
+    const int width = target.right - target.left;
+    const int height = target.bottom - target.top;
+    // Drawn off screen and copied in one step: no flicker, and one transfer to the display
+    // instead of one per glyph, edge and text.
+    HDC dc = CreateCompatibleDC(item.hDC);
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    UniqueBitmap canvas(CreateDIBSection(item.hDC, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    HGDIOBJ oldCanvas = SelectObject(dc, canvas.get());
+    HGDIOBJ oldFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    RECT r{0, 0, width, height};
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     if (pressed) {
@@ -78,23 +60,22 @@ void SlotButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
     const int shift = pressed ? 1 : 0;
-    int x = r.left + scale(layout::kGlyphMargin, dpi) + shift;
+    int x = scale(layout::kGlyphMargin, dpi) + shift;
     if (glyph_) {
-        HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, glyph_.get());
-        const COLORREF transparent = GetPixel(mem, 0, glyphSize_.cy - 1);
-        const int y = r.top + (r.bottom - r.top - glyphSize_.cy) / 2 + shift;
-        TransparentBlt(dc, x, y, glyphSize_.cx, glyphSize_.cy, mem, 0, 0, glyphSize_.cx,
-                       glyphSize_.cy, transparent);
+        HDC mem = CreateCompatibleDC(item.hDC);
+        HGDIOBJ old = SelectObject(mem, glyph_->bitmap.get());
+        const int y = (height - glyph_->size.cy) / 2 + shift;
+        TransparentBlt(dc, x, y, glyph_->size.cx, glyph_->size.cy, mem, 0, 0, glyph_->size.cx,
+                       glyph_->size.cy, glyph_->transparent);
         SelectObject(mem, old);
         DeleteDC(mem);
-        x += glyphSize_.cx + scale(layout::kGlyphSpacing, dpi);
+        x += glyph_->size.cx + scale(layout::kGlyphSpacing, dpi);
     }
     const int length = GetWindowTextLengthW(item.hwndItem);
     std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(item.hwndItem, caption.data(), length + 1);
     caption.resize(static_cast<std::size_t>(length));
-    RECT text{x, r.top + shift, r.right - scale(2, dpi), r.bottom + shift};
+    RECT text{x, shift, width - scale(2, dpi), height + shift};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     // The caption is the user's own text: "&" is shown, not turned into an underline.
@@ -105,6 +86,10 @@ void SlotButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
         InflateRect(&focus, -scale(2, dpi), -scale(2, dpi));
         DrawFocusRect(dc, &focus);
     }
+    BitBlt(item.hDC, target.left, target.top, width, height, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldCanvas);
+    DeleteDC(dc);
 }
 
 LRESULT CALLBACK SlotButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR,

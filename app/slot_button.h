@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/glyph_cache.h"
 #include "platform/win_handles.h"
+
+#include <memory>
 
 #include <string>
 
@@ -21,12 +24,8 @@ class SlotButton {
     // "SPD_BTNF" followed by the key number.
     const std::string& name() const { return name_; }
 
-    void setCaption(const std::string& caption);
-    // The icon glyph rule: a bitmap as large as the icon, filled with the window colour, the
-    // icon drawn at (0, 0), the lower-left pixel set to the window colour; drawn later with
-    // that pixel's colour as the transparent colour. The icon is only read.
-    void setGlyphFromIcon(HICON icon);
-    void clearGlyph();
+    // Caption and glyph (none when null) in one change, painted once.
+    void show(const std::string& caption, std::shared_ptr<const Glyph> glyph);
     bool hasGlyph() const { return static_cast<bool>(glyph_); }
 
     // WM_DRAWITEM of the parent for this button.
@@ -38,8 +37,7 @@ class SlotButton {
     HWND hwnd_ = nullptr;
     int keyNumber_ = 0;
     std::string name_;
-    UniqueBitmap glyph_;
-    SIZE glyphSize_{0, 0};
+    std::shared_ptr<const Glyph> glyph_;
     bool hot_ = false;
 };
 

@@ -28,6 +28,7 @@ target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleau
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC
+    app/glyph_cache.cpp
     app/launch.cpp
     app/main_window.cpp
     app/slot_button.cpp)
@@ -46,3 +47,12 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_subdirectory(tests/windows)
+
+# Benchmarks that print figures (run by scripts/bench.sh, not by ctest).
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+tarvok_strict(bare_window)
+target_link_options(bare_window PRIVATE -municode)
+add_executable(windows_bench bench/windows_bench.cpp)
+tarvok_strict(windows_bench)
+target_link_libraries(windows_bench PRIVATE tarvok_win_test_support psapi)
+add_dependencies(windows_bench tarvok bare_window marker fake_browser)

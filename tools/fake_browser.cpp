@@ -4,7 +4,7 @@
 // UTF-8 line each) and answers requests with a given text, late, or not at all.
 //
 //   fake_browser --log FILE [--service NAME]... [--reply TEXT] [--delay MS] [--never]
-//                [--lifetime SECONDS]
+//                [--lifetime SECONDS] [--timestamps]
 //
 // It writes "ready" once its services are registered, and ends by itself after --lifetime
 // seconds (default 120) so that a test that dies cannot leave it behind for long.
@@ -29,6 +29,7 @@ struct Options {
     DWORD delayMs = 0;
     bool never = false;
     UINT lifetimeSeconds = 120;
+    bool timestamps = false; // append "|qpc=<performance counter>" to request lines
 };
 
 Options g_options;
@@ -66,8 +67,11 @@ HDDEDATA CALLBACK serve(UINT type, UINT format, HCONV conversation, HSZ hsz1, HS
         g_serviceOf[conversation] = nameOf(hsz2);
         return nullptr;
     case XTYP_REQUEST: {
+        LARGE_INTEGER now{};
+        QueryPerformanceCounter(&now);
         log("request|" + g_serviceOf[conversation] + "|" + nameOf(hsz1) + "|" + nameOf(hsz2) + "|" +
-            std::to_string(format));
+            std::to_string(format) +
+            (g_options.timestamps ? "|qpc=" + std::to_string(now.QuadPart) : std::string{}));
         if (g_options.never) {
             return reinterpret_cast<HDDEDATA>(CBR_BLOCK);
         }
@@ -109,6 +113,8 @@ void parse(int argc, wchar_t** argv) {
             g_options.delayMs = static_cast<DWORD>(_wtoi(argv[++i]));
         } else if (arg == L"--lifetime" && hasValue) {
             g_options.lifetimeSeconds = static_cast<UINT>(_wtoi(argv[++i]));
+        } else if (arg == L"--timestamps") {
+            g_options.timestamps = true;
         } else if (arg == L"--never") {
             g_options.never = true;
         }

@@ -17,14 +17,15 @@ using namespace tarvok;
 namespace {
 
 class Launcher {
-public:
+  public:
     Launcher(const test::TempDir& dir, const std::string& settings) : folder_(dir.path()) {
-        CopyFileW(widen(test::binFolder() + "\\tarvok.exe").c_str(), widen(dir.file("tarvok.exe")).c_str(),
-                  FALSE);
+        CopyFileW(widen(test::binFolder() + "\\tarvok.exe").c_str(),
+                  widen(dir.file("tarvok.exe")).c_str(), FALSE);
         if (!settings.empty()) {
             test::writeFileBytes(dir.file("tarvok.ini"), settings);
         }
-        process_ = std::make_unique<test::ChildProcess>("\"" + dir.file("tarvok.exe") + "\"", dir.path());
+        process_ =
+            std::make_unique<test::ChildProcess>("\"" + dir.file("tarvok.exe") + "\"", dir.path());
         test::waitFor([&] {
             const auto found = test::topWindowsOf(process_->id(), kMainWindowClass);
             window_ = found.empty() ? nullptr : found.front();
@@ -38,7 +39,8 @@ public:
     int pageDown() const {
         HWND bar = GetDlgItem(window_, cmd::kToolBar);
         for (int page = 1; page <= 5; ++page) {
-            if (SendMessageW(GetDlgItem(bar, cmd::kToolButtonBase + page), BM_GETCHECK, 0, 0) == BST_CHECKED) {
+            if (SendMessageW(GetDlgItem(bar, cmd::kToolButtonBase + page), BM_GETCHECK, 0, 0) ==
+                BST_CHECKED) {
                 return page;
             }
         }
@@ -63,20 +65,24 @@ public:
     }
     test::ChildProcess& process() { return *process_; }
 
-private:
+  private:
     std::string folder_;
     std::unique_ptr<test::ChildProcess> process_;
     HWND window_ = nullptr;
 };
 
-std::string sjis(const std::string& utf8) { return systemCodec().encode(utf8).value(); }
+std::string sjis(const std::string& utf8) {
+    return systemCodec().encode(utf8).value();
+}
 
 TEST(EndToEnd, ShowsThePreparedPagesTurnsThemAndStoresThePositionOnClose) {
     test::TempDir dir;
-    const std::string settings = "[PG_KIND]\r\n1F2=1\r\n2F3=0\r\n[AP_NM]\r\n1F2=" + sjis("表計算　ｿﾌﾄ") +
-                                 "\r\n2F3=" + sjis("ホーム") + "\r\n5F11=x\r\n[LINK_PATH]\r\n1F2=C:\\windows\\notepad.exe\r\n"
-                                 "[URL_KIND]\r\n2F3=1\r\n[URL]\r\n2F3=http://example.jp/\r\n"
-                                 "[Form]\r\nLEFT=50\r\nTOP=70\r\n";
+    const std::string settings =
+        "[PG_KIND]\r\n1F2=1\r\n2F3=0\r\n[AP_NM]\r\n1F2=" + sjis("表計算　ｿﾌﾄ") +
+        "\r\n2F3=" + sjis("ホーム") +
+        "\r\n5F11=x\r\n[LINK_PATH]\r\n1F2=C:\\windows\\notepad.exe\r\n"
+        "[URL_KIND]\r\n2F3=1\r\n[URL]\r\n2F3=http://example.jp/\r\n"
+        "[Form]\r\nLEFT=50\r\nTOP=70\r\n";
     Launcher app(dir, settings);
     ASSERT_NE(app.window(), nullptr);
     EXPECT_EQ(test::windowText(app.window()), "ダルメDのペルノ COM");
@@ -112,8 +118,10 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
     const std::string marker = folder + "\\marker.exe";
     CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(marker).c_str(), FALSE);
     const std::string log = folder + "\\marker.log";
-    Launcher app(dir, "[PG_KIND]\r\n2F5=1\r\n4F10=1\r\n[AP_NM]\r\n2F5=marker\r\n4F10=ten\r\n[LINK_PATH]\r\n2F5=" +
-                          sjis(marker) + "\r\n4F10=" + sjis(marker) + "\r\n");
+    Launcher app(
+        dir,
+        "[PG_KIND]\r\n2F5=1\r\n4F10=1\r\n[AP_NM]\r\n2F5=marker\r\n4F10=ten\r\n[LINK_PATH]\r\n2F5=" +
+            sjis(marker) + "\r\n4F10=" + sjis(marker) + "\r\n");
     ASSERT_NE(app.window(), nullptr);
     app.key(VK_F5);
     Sleep(300);
@@ -125,7 +133,8 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
     const auto count = [&] {
         const auto text = test::readFileBytes(log);
         int n = 0;
-        for (auto at = text.find("started"); at != std::string::npos; at = text.find("started", at + 1)) {
+        for (auto at = text.find("started"); at != std::string::npos;
+             at = text.find("started", at + 1)) {
             ++n;
         }
         return n;
@@ -143,13 +152,15 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
 TEST(EndToEnd, ADeletedProgramGivesTheWarningWithItsFullPath) {
     test::TempDir dir;
     const std::string path = dir.file("deleted.exe");
-    Launcher app(dir, "[PG_KIND]\r\n1F3=1\r\n[AP_NM]\r\n1F3=old\r\n[LINK_PATH]\r\n1F3=" + path + "\r\n");
+    Launcher app(dir,
+                 "[PG_KIND]\r\n1F3=1\r\n[AP_NM]\r\n1F3=old\r\n[LINK_PATH]\r\n1F3=" + path + "\r\n");
     ASSERT_NE(app.window(), nullptr);
     test::postKey(app.window(), VK_F3);
     HWND box = nullptr;
     ASSERT_TRUE(test::waitFor([&] { return (box = app.box()) != nullptr; }));
     EXPECT_EQ(test::windowText(box), "警告");
-    EXPECT_EQ(test::windowText(GetDlgItem(box, kBoxTextId)), "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　" + path + "　がありません");
+    EXPECT_EQ(test::windowText(GetDlgItem(box, kBoxTextId)),
+              "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　" + path + "　がありません");
     EXPECT_EQ(test::windowText(GetDlgItem(box, IDOK)), "OK");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(test::waitFor([&] { return app.box() == nullptr; }));
@@ -160,7 +171,8 @@ TEST(EndToEnd, AFolderSlotOpensTheFolder) {
     test::TempDir dir;
     const std::string folder = dir.file("opened folder");
     CreateDirectoryW(widen(folder).c_str(), nullptr);
-    Launcher app(dir, "[PG_KIND]\r\n1F2=1\r\n[AP_NM]\r\n1F2=f\r\n[LINK_PATH]\r\n1F2=" + folder + "\r\n");
+    Launcher app(dir,
+                 "[PG_KIND]\r\n1F2=1\r\n[AP_NM]\r\n1F2=f\r\n[LINK_PATH]\r\n1F2=" + folder + "\r\n");
     ASSERT_NE(app.window(), nullptr);
     app.key(VK_F2);
     // The shell's folder window comes from another process and names the folder.
@@ -169,7 +181,8 @@ TEST(EndToEnd, AFolderSlotOpensTheFolder) {
         [&] {
             EnumWindows(
                 [](HWND h, LPARAM out) -> BOOL {
-                    if (IsWindowVisible(h) && test::windowText(h).find("opened folder") != std::string::npos) {
+                    if (IsWindowVisible(h) &&
+                        test::windowText(h).find("opened folder") != std::string::npos) {
                         *reinterpret_cast<HWND*>(out) = h;
                         return FALSE;
                     }

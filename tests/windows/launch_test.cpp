@@ -2,8 +2,8 @@
 // browser conversations over DDE against our stand-in.
 #include "app/texts.h"
 #include "platform/cp932_codec.h"
-#include "platform/text.h"
 #include "platform/settings_file.h"
+#include "platform/text.h"
 #include "platform/unhandled.h"
 #include "settings/text_format.h"
 #include "tests/windows/support/main_window_fixture.h"
@@ -20,7 +20,7 @@ namespace {
 const std::string kUrl = "http://example.jp/a b?q=1&r=\"x\"";
 
 class LaunchTest : public test::MainWindowTest {
-protected:
+  protected:
     void SetUp() override {
         markerLog = dir.file("marker.log");
         SetEnvironmentVariableW(L"TARVOK_MARKER_FILE", widen(markerLog).c_str());
@@ -31,8 +31,9 @@ protected:
     }
     // An address slot in 1F4 and the address-send option.
     void addressSlot(const std::string& url, bool send) {
-        writeSettings("[PG_KIND]\r\n1F4=0\r\n[AP_NM]\r\n1F4=home\r\n[URL_KIND]\r\n1F4=1\r\n[URL]\r\n1F4=" +
-                      url + "\r\n[SEND_ADD]\r\n0=" + (send ? "1" : "0") + "\r\n");
+        writeSettings(
+            "[PG_KIND]\r\n1F4=0\r\n[AP_NM]\r\n1F4=home\r\n[URL_KIND]\r\n1F4=1\r\n[URL]\r\n1F4=" +
+            url + "\r\n[SEND_ADD]\r\n0=" + (send ? "1" : "0") + "\r\n");
     }
     std::string markerLog;
 };
@@ -58,7 +59,8 @@ TEST_F(LaunchTest, EmptyAddressWithSendOffDoesNothingAtAll) {
 
 TEST_F(LaunchTest, MissingProgramShowsTheWarningWithTheFullPath) {
     const std::string path = dir.file("消えた ﾌｧｲﾙ\\tool.exe");
-    writeSettings("[PG_KIND]\r\n1F6=1\r\n[LINK_PATH]\r\n1F6=" + systemCodec().encode(path).value() + "\r\n");
+    writeSettings("[PG_KIND]\r\n1F6=1\r\n[LINK_PATH]\r\n1F6=" + systemCodec().encode(path).value() +
+                  "\r\n");
     BoxAnswerer answer;
     open();
     pressKey(VK_F6);
@@ -72,7 +74,8 @@ TEST_F(LaunchTest, ProgramKindWinsOverAddressKindAndTheClickDoesWhatTheKeyDoes) 
     const std::string marker = dir.file("marker.exe");
     CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(marker).c_str(), FALSE);
     writeSettings("[PG_KIND]\r\n1F7=1\r\n[URL_KIND]\r\n1F7=1\r\n[URL]\r\n1F7=http://x/\r\n"
-                  "[LINK_PATH]\r\n1F7=" + marker + "\r\n");
+                  "[LINK_PATH]\r\n1F7=" +
+                  marker + "\r\n");
     auto& w = open();
     pressKey(VK_F7);
     ASSERT_TRUE(test::waitFor([&] { return test::fileExists(markerLog); }));
@@ -119,9 +122,10 @@ TEST_F(LaunchTest, SendOnHandsTheStoredAddressToNetscapeAndNeverAsksIexplore) {
     open();
     pressKey(VK_F4);
     ASSERT_TRUE(test::waitFor([&] { return netscape.log().size() >= 3; }));
-    EXPECT_EQ(netscape.log(), (std::vector<std::string>{"connect|netscape|WWW_OpenURL",
-                                                        "request|netscape|WWW_OpenURL|" + kUrl + "|1",
-                                                        "disconnect|netscape"}));
+    EXPECT_EQ(netscape.log(),
+              (std::vector<std::string>{"connect|netscape|WWW_OpenURL",
+                                        "request|netscape|WWW_OpenURL|" + kUrl + "|1",
+                                        "disconnect|netscape"}));
     EXPECT_TRUE(iexplore.log().empty());
     EXPECT_TRUE(answer.seen().empty());
 }
@@ -130,7 +134,8 @@ TEST_F(LaunchTest, WithOnlyIexploreServedNetscapeIsTriedAndStartedFirst) {
     addressSlot("mailto:someone@example.jp", true);
     // A program called netscape on the search path: the launcher starts it once when the
     // service does not answer, then tries the next service.
-    CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(dir.file("netscape.exe")).c_str(), FALSE);
+    CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(),
+              widen(dir.file("netscape.exe")).c_str(), FALSE);
     wchar_t oldPath[8192] = {};
     GetEnvironmentVariableW(L"PATH", oldPath, 8192);
     SetEnvironmentVariableW(L"PATH", (widen(dir.path()) + L";" + oldPath).c_str());

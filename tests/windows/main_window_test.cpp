@@ -209,14 +209,15 @@ TEST_F(MainWindowTest, At144DpiEverythingIsOneAndAHalfTimesLarger) {
     auto& w = open();
     RECT suggested{};
     GetWindowRect(w.hwnd(), &suggested);
-    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(w.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
     RECT client{};
     GetClientRect(w.hwnd(), &client);
     EXPECT_EQ(client.right, 237);
     EXPECT_EQ(client.bottom, 627);
     const RECT b = clientRectOf(slot(11));
-    EXPECT_EQ(b.left, 59);  // 39 * 1.5 rounded
-    EXPECT_EQ(b.top, 570);  // (65 + 35 * 9) * 1.5
+    EXPECT_EQ(b.left, 59); // 39 * 1.5 rounded
+    EXPECT_EQ(b.top, 570); // (65 + 35 * 9) * 1.5
     EXPECT_EQ(b.right - b.left, 173);
     EXPECT_LE(b.bottom, client.bottom);
     for (int n = 2; n <= 11; ++n) {

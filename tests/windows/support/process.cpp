@@ -46,7 +46,9 @@ ChildProcess::~ChildProcess() {
     CloseHandle(job_);
 }
 
-bool ChildProcess::waitForExit(DWORD ms) { return WaitForSingleObject(process_, ms) == WAIT_OBJECT_0; }
+bool ChildProcess::waitForExit(DWORD ms) {
+    return WaitForSingleObject(process_, ms) == WAIT_OBJECT_0;
+}
 
 DWORD ChildProcess::exitCode() const {
     DWORD code = 0;
@@ -67,7 +69,8 @@ std::vector<HWND> topWindowsOf(DWORD processId, const wchar_t* className) {
             GetWindowThreadProcessId(h, &pid);
             wchar_t cls[64] = {};
             GetClassNameW(h, cls, 64);
-            if (pid == s->pid && IsWindowVisible(h) && (s->cls == nullptr || lstrcmpW(cls, s->cls) == 0)) {
+            if (pid == s->pid && IsWindowVisible(h) &&
+                (s->cls == nullptr || lstrcmpW(cls, s->cls) == 0)) {
                 s->found.push_back(h);
             }
             return TRUE;
@@ -85,7 +88,10 @@ FakeBrowser::FakeBrowser(const std::string& logPath, const std::vector<std::stri
           }
           return line + " " + extraArguments;
       }()) {
-    if (!waitFor([&] { return fileExists(logPath_) && readFileBytes(logPath_).find("ready") != std::string::npos; })) {
+    if (!waitFor([&] {
+            return fileExists(logPath_) &&
+                   readFileBytes(logPath_).find("ready") != std::string::npos;
+        })) {
         throw std::runtime_error("the browser stand-in did not start");
     }
 }

@@ -13,7 +13,7 @@ std::string binFolder();
 // A child process started for a test, in a job that kills it (and what it started) when the
 // object goes, so nothing outlives the test even when it fails half-way.
 class ChildProcess {
-public:
+  public:
     ChildProcess(const std::string& commandLine, const std::string& workingFolder = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -25,7 +25,7 @@ public:
     bool waitForExit(DWORD ms);
     DWORD exitCode() const;
 
-private:
+  private:
     HANDLE job_ = nullptr;
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
@@ -48,12 +48,12 @@ template <typename Fn> bool waitFor(Fn&& done, DWORD timeoutMs = 5000) {
 
 // The browser stand-in, serving the given DDE services until the object goes.
 class FakeBrowser {
-public:
+  public:
     FakeBrowser(const std::string& logPath, const std::vector<std::string>& services,
                 const std::string& extraArguments = {});
     std::vector<std::string> log() const;
 
-private:
+  private:
     std::string logPath_;
     ChildProcess process_;
 };

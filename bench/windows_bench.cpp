@@ -1,0 +1,212 @@
+// Figures of the Windows program, measured under the same Wine as the tests: start-up against
+// a bare window, peak working set, exe size, page turn, and key press to shell call and to
+// the DDE request reaching a browser. Prints one line per figure; asserts nothing.
+#include "app/main_window.h"
+#include "platform/cp932_codec.h"
+#include "platform/text.h"
+#include "tests/windows/support/process.h"
+#include "tests/windows/support/temp_dir.h"
+#include "tests/windows/support/ui.h"
+
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace tarvok;
+
+namespace {
+
+double nowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f{};
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+double percentile95(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[std::min(v.size() - 1, v.size() * 95 / 100)];
+}
+
+// Fifty program slots over a file every prefix has, so every page shows ten icons.
+std::string fullSettings(const std::string& path) {
+    std::string pg = "[PG_KIND]\r\n", ap = "[AP_NM]\r\n", link = "[LINK_PATH]\r\n";
+    for (int page = 1; page <= 5; ++page) {
+        for (int n = 2; n <= 11; ++n) {
+            const std::string key = std::to_string(page) + "F" + std::to_string(n);
+            pg += key + "=1\r\n";
+            ap += key + "=" + systemCodec().encode("メモ帳 " + key).value() + "\r\n";
+            link += key + "=" + path + "\r\n";
+        }
+    }
+    return pg + ap + link +
+           "[PAGE_NM]\r\n1=a\r\n2=b\r\n3=c\r\n4=d\r\n5=e\r\n[SEND_ADD]\r\n0=0\r\n[Form]\r\nLEFT="
+           "24\r\nTOP=24\r\n";
+}
+
+struct StartFigures {
+    double ms;
+    SIZE_T peakWorkingSet;
+};
+
+// From process creation to its window being visible (the launcher shows it only after the
+// whole start-up, page 1 with its icons and the key labels included).
+StartFigures startOnce(const std::string& exe, const std::string& folder,
+                       const wchar_t* windowClass) {
+    const double t0 = nowMs();
+    test::ChildProcess process("\"" + exe + "\"", folder);
+    HWND window = nullptr;
+    test::waitFor(
+        [&] {
+            window = FindWindowW(windowClass, nullptr);
+            return window != nullptr && IsWindowVisible(window);
+        },
+        20000);
+    const double t1 = nowMs();
+    Sleep(200);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    GetProcessMemoryInfo(process.handle(), &counters, sizeof counters);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    process.waitForExit(10000);
+    return {t1 - t0, counters.PeakWorkingSetSize};
+}
+
+void startUp(const test::TempDir& dir) {
+    const std::string launcher = dir.file("tarvok.exe");
+    const std::string bare = dir.file("bare_window.exe");
+    CopyFileW(widen(test::binFolder() + "\\tarvok.exe").c_str(), widen(launcher).c_str(), FALSE);
+    CopyFileW(widen(test::binFolder() + "\\bare_window.exe").c_str(), widen(bare).c_str(), FALSE);
+    test::writeFileBytes(dir.file("tarvok.ini"), fullSettings("C:\\windows\\notepad.exe"));
+    std::vector<double> launcherMs, bareMs;
+    SIZE_T launcherPeak = 0, barePeak = 0;
+    startOnce(launcher, dir.path(), L"TF_MAIN"); // warm the file cache for both
+    startOnce(bare, dir.path(), L"TarvokBareWindow");
+    for (int i = 0; i < 15; ++i) {
+        const auto l = startOnce(launcher, dir.path(), L"TF_MAIN");
+        const auto b = startOnce(bare, dir.path(), L"TarvokBareWindow");
+        launcherMs.push_back(l.ms);
+        bareMs.push_back(b.ms);
+        launcherPeak = std::max(launcherPeak, l.peakWorkingSet);
+        barePeak = std::max(barePeak, b.peakWorkingSet);
+    }
+    std::printf("start-up, launcher (median of 15):    %.1f ms\n", median(launcherMs));
+    std::printf("start-up, bare window (median of 15): %.1f ms\n", median(bareMs));
+    std::printf("start-up ratio launcher / bare:       %.2f\n",
+                median(launcherMs) / median(bareMs));
+    std::printf("peak working set, launcher:           %.1f MiB\n",
+                static_cast<double>(launcherPeak) / 1048576.0);
+    std::printf("peak working set, bare window:        %.1f MiB\n",
+                static_cast<double>(barePeak) / 1048576.0);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    GetFileAttributesExW(widen(launcher).c_str(), GetFileExInfoStandard, &data);
+    std::printf("exe size:                             %lu KiB\n",
+                static_cast<unsigned long>(data.nFileSizeLow / 1024));
+}
+
+void drain(const MainWindow& window) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!window.translateAccelerator(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+void pageTurn(const test::TempDir& dir) {
+    test::writeFileBytes(dir.file("tarvok.ini"), fullSettings("C:\\windows\\notepad.exe"));
+    MainWindowOptions options;
+    options.programFolder = dir.path();
+    options.quitOnDestroy = false;
+    options.beep = [] {};
+    MainWindow window(options);
+    window.create();
+    window.show(SW_SHOWNOACTIVATE);
+    drain(window);
+    std::vector<double> turns;
+    for (int i = 0; i < 200; ++i) {
+        const UINT key = (i / 4) % 2 == 0 ? VK_F12 : VK_F1; // 1→5 and back, never at an end
+        const double t0 = nowMs();
+        test::postKey(window.hwnd(), key);
+        drain(window);
+        RedrawWindow(window.hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        turns.push_back(nowMs() - t0);
+    }
+    std::printf(
+        "page turn with ten icons, key to last button painted: median %.2f ms, p95 %.2f ms\n",
+        median(turns), percentile95(turns));
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+}
+
+void launchKey(const test::TempDir& dir) {
+    const std::string marker = dir.file("marker.exe");
+    CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(marker).c_str(), FALSE);
+    SetEnvironmentVariableW(L"TARVOK_MARKER_FILE", widen(dir.file("marker.log")).c_str());
+    test::writeFileBytes(
+        dir.file("tarvok.ini"),
+        "[PG_KIND]\r\n1F2=1\r\n1F3=0\r\n[LINK_PATH]\r\n1F2=" + marker +
+            "\r\n[URL_KIND]\r\n1F3=1\r\n[URL]\r\n1F3=http://example.jp/\r\n[SEND_ADD]\r\n0=1\r\n");
+    MainWindowOptions options;
+    options.programFolder = dir.path();
+    options.quitOnDestroy = false;
+    MainWindow window(options);
+    window.create();
+    drain(window);
+    std::vector<double> shell;
+    for (int i = 0; i < 20; ++i) {
+        const double t0 = nowMs();
+        test::postKey(window.hwnd(), VK_F2);
+        drain(window);
+        shell.push_back(nowMs() - t0);
+    }
+    std::printf("key press to shell call returned (program slot, median of 20): %.2f ms\n",
+                median(shell));
+
+    test::FakeBrowser browser(dir.file("browser.log"), {"netscape"}, "--timestamps");
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    std::vector<double> dde;
+    for (int i = 0; i < 20; ++i) {
+        LARGE_INTEGER start{};
+        QueryPerformanceCounter(&start);
+        test::postKey(window.hwnd(), VK_F3);
+        drain(window);
+        const auto log = browser.log();
+        for (auto it = log.rbegin(); it != log.rend(); ++it) {
+            const auto at = it->find("|qpc=");
+            if (it->rfind("request|", 0) == 0 && at != std::string::npos) {
+                const long long stamp = std::stoll(it->substr(at + 5));
+                dde.push_back(static_cast<double>(stamp - start.QuadPart) * 1000.0 /
+                              static_cast<double>(frequency.QuadPart));
+                break;
+            }
+        }
+    }
+    std::printf("key press to DDE request at the browser (median of %zu):  %.2f ms\n", dde.size(),
+                median(dde));
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+}
+
+} // namespace
+
+int main() {
+    test::TempDir dir;
+    startUp(dir);
+    pageTurn(dir);
+    launchKey(dir);
+    return 0;
+}
