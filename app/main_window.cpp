@@ -177,7 +177,9 @@ void MainWindow::formCreate() {
         placeAt(WindowPosition{});
     }
     if (loaded) {
-        refreshPage();
+        // The shell's first icon costs more than the rest of the start-up: the window is
+        // shown with its captions and the icons follow as soon as it is on the screen.
+        refreshPage(GlyphTiming::AfterShow);
     } else {
         showBlankPage();
     }
@@ -416,14 +418,20 @@ void MainWindow::showBlankPage() {
     }
 }
 
-void MainWindow::refreshPage() {
+void MainWindow::refreshPage(GlyphTiming timing) {
     showPageName();
+    pendingGlyphs_.clear();
     const Settings settings = openSettings(settingsPath_);
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         const SlotRecord record = readSlot(settings, slotKey(currentPage_, n));
         switch (record.state()) {
         case SlotState::Program:
-            slotButton(n).show(record.caption, glyphs_.glyphFor(record.path));
+            if (timing == GlyphTiming::AfterShow) {
+                slotButton(n).show(record.caption, nullptr);
+                pendingGlyphs_.emplace_back(n, record.path);
+            } else {
+                slotButton(n).show(record.caption, glyphs_.glyphFor(record.path));
+            }
             break;
         case SlotState::Address:
             slotButton(n).show(record.caption, nullptr);
@@ -432,6 +440,18 @@ void MainWindow::refreshPage() {
             slotButton(n).show("", nullptr);
             break;
         }
+    }
+    if (!pendingGlyphs_.empty()) {
+        PostMessageW(hwnd_, kMsgFillGlyphs, 0, 0);
+    }
+}
+
+void MainWindow::fillPendingGlyphs() {
+    // A page turn in between has shown its own glyphs and emptied the list.
+    const auto pending = std::move(pendingGlyphs_);
+    pendingGlyphs_.clear();
+    for (const auto& [keyNumber, path] : pending) {
+        slotButton(keyNumber).setGlyph(glyphs_.glyphFor(path));
     }
 }
 
@@ -570,6 +590,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
+    case kMsgFillGlyphs:
+        fillPendingGlyphs();
+        return 0;
     case WM_CLOSE:
         closeQuery();
         DestroyWindow(hwnd_);

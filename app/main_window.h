@@ -10,6 +10,8 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tarvok {
 
@@ -84,7 +86,9 @@ class MainWindow {
     void nextPage();
     void selectPage(int page);
     // Reads the current page from the settings file into the label and the ten buttons.
-    void refreshPage();
+    // AfterShow leaves the icons to a message handled once the window is on the screen.
+    enum class GlyphTiming { Now, AfterShow };
+    void refreshPage(GlyphTiming timing = GlyphTiming::Now);
 
     // SPD_BTNF2Click: opens what the slot holds (a program, document, shortcut or folder
     // through the shell; an address through the shell or a running browser); beeps for an
@@ -105,6 +109,7 @@ class MainWindow {
     void placeAt(WindowPosition position);
     void pressToolButton(int page);
     void showBlankPage();
+    void fillPendingGlyphs();
     void showPageName();
     void sizePageLabel();
     void onCommand(int id, int notification, HWND control);
@@ -131,6 +136,8 @@ class MainWindow {
     UniqueFont fontWindow_, fontToolBar_, fontToolLabel_, fontPageName_, fontKeyLabel_;
     UINT dpi_ = 0; // the DPI the fonts and positions were made for
     GlyphCache glyphs_;
+    std::vector<std::pair<int, std::string>> pendingGlyphs_; // key number, path
+    static constexpr UINT kMsgFillGlyphs = WM_APP + 1;
 
     int currentPage_ = 1;
     std::string programFolder_;

@@ -32,6 +32,13 @@ void SlotButton::show(const std::string& caption, std::shared_ptr<const Glyph> g
     }
 }
 
+void SlotButton::setGlyph(std::shared_ptr<const Glyph> glyph) {
+    if (glyph != glyph_) {
+        glyph_ = std::move(glyph);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
 void SlotButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
     const RECT& target = item.rcItem;
     const int width = target.right - target.left;

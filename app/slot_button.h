@@ -26,6 +26,7 @@ class SlotButton {
 
     // Caption and glyph (none when null) in one change, painted once.
     void show(const std::string& caption, std::shared_ptr<const Glyph> glyph);
+    void setGlyph(std::shared_ptr<const Glyph> glyph);
     bool hasGlyph() const { return static_cast<bool>(glyph_); }
 
     // WM_DRAWITEM of the parent for this button.
