@@ -11,6 +11,18 @@ namespace {
 constexpr std::size_t kMaxEntries = 64; // fifty slots and some room
 }
 
+UniqueBitmap makeDib(HDC reference, int width, int height) {
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    return UniqueBitmap(CreateDIBSection(reference, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+}
+
 std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour) {
     ICONINFO info{};
     if (icon == nullptr || !GetIconInfo(icon, &info)) {
@@ -29,18 +41,8 @@ std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour) {
     if (width <= 0 || height <= 0) {
         return nullptr;
     }
-    // A device-independent bitmap: drawing it is done in the process, with no round trip
-    // to the display for every paint.
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
     auto glyph = std::make_shared<Glyph>();
-    glyph->bitmap.reset(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    glyph->bitmap = makeDib(nullptr, width, height);
     if (!glyph->bitmap) {
         return nullptr;
     }

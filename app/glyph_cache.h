@@ -16,6 +16,10 @@ struct Glyph {
     COLORREF transparent = 0;
 };
 
+// A 32-bit top-down device-independent bitmap: drawn into inside the process, with no round
+// trip to the display for each operation.
+UniqueBitmap makeDib(HDC reference, int width, int height);
+
 // The icon glyph rule: fill with the window colour, draw the icon at (0, 0), set the
 // lower-left pixel to the window colour. The icon is only read.
 std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour);

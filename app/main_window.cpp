@@ -361,23 +361,20 @@ void MainWindow::pressToolButton(int page) {
 }
 
 void MainWindow::previousPage() {
-    const PageTurn turn = tarvok::previousPage(currentPage_);
-    currentPage_ = turn.page;
-    if (turn.beep) {
-        options_.beep();
-        return;
-    }
-    pressToolButton(currentPage_);
-    refreshPage();
+    turnPage(tarvok::previousPage(currentPage_));
 }
 
 void MainWindow::nextPage() {
-    const PageTurn turn = tarvok::nextPage(currentPage_);
+    turnPage(tarvok::nextPage(currentPage_));
+}
+
+void MainWindow::turnPage(PageTurn turn) {
     currentPage_ = turn.page;
     if (turn.beep) {
         options_.beep();
         return;
     }
+    // Pressing the button from here does not run its click handler: the refresh is ours.
     pressToolButton(currentPage_);
     refreshPage();
 }
@@ -596,6 +593,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         closeQuery();
         DestroyWindow(hwnd_);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        // Windows is ending the session: this window gets no WM_CLOSE, but the position is
+        // kept all the same.
+        if (wParam) {
+            closeQuery();
+        }
         return 0;
     case WM_DESTROY:
         if (options_.quitOnDestroy) {

@@ -5,6 +5,7 @@
 #include "platform/dde.h"
 #include "platform/shell.h"
 #include "platform/win_handles.h"
+#include "settings/slot_keys.h"
 #include "settings/slot_record.h"
 
 #include <array>
@@ -108,6 +109,7 @@ class MainWindow {
     void applyLayout(UINT dpi);
     void placeAt(WindowPosition position);
     void pressToolButton(int page);
+    void turnPage(PageTurn turn);
     void showBlankPage();
     void fillPendingGlyphs();
     void showPageName();

@@ -46,15 +46,7 @@ void SlotButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
     // Drawn off screen and copied in one step: no flicker, and one transfer to the display
     // instead of one per glyph, edge and text.
     HDC dc = CreateCompatibleDC(item.hDC);
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    UniqueBitmap canvas(CreateDIBSection(item.hDC, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    UniqueBitmap canvas = makeDib(item.hDC, width, height);
     HGDIOBJ oldCanvas = SelectObject(dc, canvas.get());
     HGDIOBJ oldFont =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));

@@ -62,3 +62,30 @@ tarvok_stop_all() {
         TARVOK_XVFB_PID=""
     fi
 }
+
+# Waits for the launcher's window on the X display; prints its X window id.
+tarvok_wait_launcher_window() {
+    local window=""
+    for _ in $(seq 1 100); do
+        window=$(xdotool search --name 'ダルメDのペルノ' 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && { echo "$window"; return 0; }
+        sleep 0.1
+    done
+    echo "the launcher window did not appear" >&2
+    return 1
+}
+
+# Writes a PNG of an X window with the frame Wine draws around it ($3: margin in pixels).
+tarvok_capture_window() {
+    local window=$1 file=$2 margin=${3:-8}
+    local WIDTH HEIGHT X Y
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root \
+        -crop "$((WIDTH + 2 * margin))x$((HEIGHT + 5 * margin))+$((X > margin ? X - margin : 0))+$((Y > 4 * margin ? Y - 4 * margin : 0))" \
+        +repage -trim +repage "$file"
+}
+
+# Asks the launcher to close as a user would, so it stores its position.
+tarvok_close_launcher() {
+    "$TARVOK_WINE" taskkill /im tarvok.exe >/dev/null 2>&1 || true
+}

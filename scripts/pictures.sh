@@ -34,22 +34,13 @@ for dpi in 96 144; do
         cp resources/sample/tarvok.ini "$out/tarvok.ini"
         "$TARVOK_WINE" "$out/tarvok.exe" &
         launcher=$!
-        window=""
-        for _ in $(seq 1 100); do
-            window=$(xdotool search --name 'ダルメDのペルノ' 2>/dev/null | head -n 1 || true)
-            [ -n "$window" ] && break
-            sleep 0.1
-        done
-        [ -n "$window" ] || { echo "the launcher window did not appear" >&2; exit 1; }
+        window=$(tarvok_wait_launcher_window)
         [ "$page" = 1 ] || "$TARVOK_WINE" build/windows/bin/window_tool.exe key 123
         sleep 1
-        eval "$(xdotool getwindowgeometry --shell "$window")"
         file="$out/main-page$page-${dpi}dpi.png"
-        margin=$((dpi / 4))
-        import -window root -crop "$((WIDTH + 2 * margin))x$((HEIGHT + 5 * margin))+$((X > margin ? X - margin : 0))+$((Y > 4 * margin ? Y - 4 * margin : 0))" \
-            +repage -trim +repage "$file"
+        tarvok_capture_window "$window" "$file" $((dpi / 12))
         echo "$file"
-        "$TARVOK_WINE" taskkill /im tarvok.exe >/dev/null 2>&1 || true
+        tarvok_close_launcher
         wait "$launcher" || true
     done
 done

@@ -30,23 +30,10 @@ fi
 
 "$TARVOK_WINE" "$run_dir/tarvok.exe" &
 launcher=$!
-window=""
-for _ in $(seq 1 100); do
-    window=$(xdotool search --name 'ダルメDのペルノ' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "the launcher window did not appear" >&2; exit 1; }
+window=$(tarvok_wait_launcher_window)
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
 shot="$run_dir/screenshot.png"
-# The frame Wine draws lies around the client window: take a margin and trim the black.
-import -window root -crop "$((WIDTH + 16))x$((HEIGHT + 60))+$((X > 8 ? X - 8 : 0))+$((Y > 50 ? Y - 50 : 0))" \
-    +repage -trim +repage "$shot"
+tarvok_capture_window "$window" "$shot"
 echo "The launcher is running on a virtual display; screenshot: $shot"
-# A polite close, so the launcher stores its position as it does for a user.
-"$TARVOK_WINE" taskkill /im tarvok.exe >/dev/null 2>&1 || true
-for _ in $(seq 1 50); do
-    kill -0 "$launcher" 2>/dev/null || break
-    sleep 0.1
-done
+tarvok_close_launcher
+wait "$launcher" || true

@@ -15,8 +15,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         if (window != nullptr) {
             PostMessageW(window, WM_KEYDOWN, vk, 1);
             PostMessageW(window, WM_KEYUP, vk, 1 | (3u << 30));
-            // Returns once the launcher has handled the key and the posts before this one.
-            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr);
             result = 0;
         }
     }

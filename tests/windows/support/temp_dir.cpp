@@ -56,7 +56,9 @@ TempDir::~TempDir() {
 }
 
 std::string readFileBytes(const std::string& path) {
-    HANDLE f = CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    // Other processes (the browser stand-in, the marker) may be writing the file right now.
+    HANDLE f = CreateFileW(widen(path).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     if (f == INVALID_HANDLE_VALUE) {
         throw std::runtime_error("cannot read " + path);
