@@ -13,7 +13,7 @@ namespace tarvok {
 namespace {
 
 struct BoxState {
-    const MessageBoxSpec* spec;
+    const MessageBoxContent* content;
     UniqueFont font;
     BoxAnswer answer = BoxAnswer::No;
 };
@@ -66,7 +66,7 @@ HWND child(HWND dlg, const wchar_t* cls, const std::wstring& text, DWORD style, 
 }
 
 void layOut(HWND dlg, BoxState& state) {
-    const MessageBoxSpec& spec = *state.spec;
+    const MessageBoxContent& content = *state.content;
     const UINT dpi = windowDpi(dlg);
     LOGFONTW lf{};
     lf.lfHeight = -scale(12, dpi);
@@ -81,13 +81,13 @@ void layOut(HWND dlg, BoxState& state) {
     const int buttonMinWidth = scale(75, dpi);
     const int gap = scale(8, dpi);
 
-    const std::wstring text = widen(spec.text);
+    const std::wstring text = widen(content.text);
     const SIZE textSize = measure(dlg, font, text, scale(420, dpi),
                                   DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS | DT_EDITCONTROL);
 
     HWND icon = child(dlg, L"STATIC", L"", SS_ICON | SS_REALSIZECONTROL, kBoxIconId, font);
     HANDLE image =
-        LoadImageW(nullptr, systemIcon(spec.icon), IMAGE_ICON, iconSize, iconSize, LR_SHARED);
+        LoadImageW(nullptr, systemIcon(content.icon), IMAGE_ICON, iconSize, iconSize, LR_SHARED);
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(image), 0);
     HWND label =
         child(dlg, L"STATIC", text, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, kBoxTextId, font);
@@ -97,13 +97,13 @@ void layOut(HWND dlg, BoxState& state) {
         std::wstring text;
     };
     std::vector<Button> buttons;
-    if (spec.buttons == BoxButtons::YesNo) {
+    if (content.buttons == BoxButtons::YesNo) {
         buttons = {{IDYES, widen(ui::kButtonYes)}, {IDNO, widen(ui::kButtonNo)}};
     } else {
         buttons = {{IDOK, widen(ui::kButtonOk)}};
     }
     const int defaultId =
-        spec.buttons == BoxButtons::YesNo ? (spec.noIsDefault ? IDNO : IDYES) : IDOK;
+        content.buttons == BoxButtons::YesNo ? (content.noIsDefault ? IDNO : IDYES) : IDOK;
 
     int buttonWidth = buttonMinWidth;
     for (const auto& b : buttons) {
@@ -164,14 +164,14 @@ INT_PTR CALLBACK boxProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
         state = reinterpret_cast<BoxState*>(lParam);
         SetWindowLongPtrW(dlg, DWLP_USER, lParam);
-        SetWindowTextW(dlg, widen(state->spec->caption).c_str());
+        SetWindowTextW(dlg, widen(state->content->caption).c_str());
         layOut(dlg, *state);
         return FALSE; // focus was set on the default button
     case WM_COMMAND: {
         if (state == nullptr) {
             return FALSE;
         }
-        const bool yesNo = state->spec->buttons == BoxButtons::YesNo;
+        const bool yesNo = state->content->buttons == BoxButtons::YesNo;
         switch (LOWORD(wParam)) {
         case IDYES:
             state->answer = BoxAnswer::Yes;
@@ -180,8 +180,8 @@ INT_PTR CALLBACK boxProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
             state->answer = BoxAnswer::No;
             break;
         case IDOK:
-            state->answer =
-                yesNo ? (state->spec->noIsDefault ? BoxAnswer::No : BoxAnswer::Yes) : BoxAnswer::Ok;
+            state->answer = yesNo ? (state->content->noIsDefault ? BoxAnswer::No : BoxAnswer::Yes)
+                                  : BoxAnswer::Ok;
             break;
         case IDCANCEL: // Esc and the close box
             state->answer = yesNo ? BoxAnswer::No : BoxAnswer::Ok;
@@ -199,7 +199,7 @@ INT_PTR CALLBACK boxProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-BoxAnswer showMessageBox(HWND owner, const MessageBoxSpec& spec) {
+BoxAnswer showMessageBox(HWND owner, const MessageBoxContent& content) {
     // An empty in-memory template: the controls are created and measured at WM_INITDIALOG.
     struct alignas(DWORD) Template {
         DLGTEMPLATE dialog;
@@ -207,13 +207,13 @@ BoxAnswer showMessageBox(HWND owner, const MessageBoxSpec& spec) {
     } tpl{};
     tpl.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND;
     tpl.dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME;
-    BoxState state{&spec, {}, BoxAnswer::No};
-    MessageBeep(iconSound(spec.icon));
+    BoxState state{&content, {}, BoxAnswer::No};
+    MessageBeep(iconSound(content.icon));
     const INT_PTR r = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), &tpl.dialog, owner,
                                               boxProc, reinterpret_cast<LPARAM>(&state));
     if (r <= 0) {
         // The box could not be shown: the safe answer is the one that changes nothing.
-        return spec.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
+        return content.buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Ok;
     }
     return state.answer;
 }

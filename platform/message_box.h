@@ -10,7 +10,7 @@ enum class BoxIcon { Warning, Information, Question, Stop };
 enum class BoxButtons { Ok, YesNo };
 enum class BoxAnswer { Ok, Yes, No };
 
-struct MessageBoxSpec {
+struct MessageBoxContent {
     std::string caption;
     std::string text; // shown exactly, line breaks included
     BoxIcon icon = BoxIcon::Information;
@@ -26,7 +26,7 @@ inline constexpr int kBoxIconId = 0x0FFE;
 // "いいえ(&N)"), the default button focused, Esc and the close box answering No (or OK in a
 // box that has only OK). The text sits in a static control whose window text is the message,
 // so screen readers and automation read it. The owner is disabled while the box is open.
-BoxAnswer showMessageBox(HWND owner, const MessageBoxSpec& spec);
+BoxAnswer showMessageBox(HWND owner, const MessageBoxContent& content);
 
 // The boxes of the user interface, by role.
 void warningBox(HWND owner, const std::string& text);

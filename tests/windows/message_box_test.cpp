@@ -69,7 +69,7 @@ TEST(MessageBoxes, TheOwnerIsDisabledOnlyWhileTheBoxIsOpen) {
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
     bool disabledWhileOpen = false;
     BoxAnswerer answer(BoxAnswerer::How::Escape);
-    MessageBoxSpec spec{"警告", "x", BoxIcon::Warning, BoxButtons::Ok, false};
+    MessageBoxContent content{"警告", "x", BoxIcon::Warning, BoxButtons::Ok, false};
     // Read the owner's state from inside the box's loop through a thread timer.
     static HWND s_owner;
     static bool* s_flag;
@@ -80,7 +80,7 @@ TEST(MessageBoxes, TheOwnerIsDisabledOnlyWhileTheBoxIsOpen) {
             *s_flag = true;
         }
     });
-    showMessageBox(owner, spec);
+    showMessageBox(owner, content);
     KillTimer(nullptr, probe);
     EXPECT_TRUE(disabledWhileOpen);
     EXPECT_TRUE(IsWindowEnabled(owner));
