@@ -1,13 +1,22 @@
 # The Windows program, its libraries and the tests that run under Wine.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WINVER=0x0A00 _WIN32_WINNT=0x0A00)
-# Static runtime: the exe needs no DLL beside the system's (Wine exits with code 53 otherwise).
-add_link_options(-static -static-libgcc -static-libstdc++)
-
-find_program(TARVOK_WINE NAMES wine64 PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
-if(NOT TARVOK_WINE)
-    find_program(TARVOK_WINE NAMES wine)
+if(MINGW)
+    # Static runtime: the exe needs no DLL beside the system's (Wine exits with code 53
+    # otherwise).
+    add_link_options(-static -static-libgcc -static-libstdc++)
+    set(TARVOK_UNICODE_ENTRY -municode)
+elseif(MSVC)
+    set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 endif()
-set(CMAKE_CROSSCOMPILING_EMULATOR ${TARVOK_WINE})
+
+if(CMAKE_CROSSCOMPILING)
+    find_program(TARVOK_WINE NAMES wine64 PATHS /usr/lib/wine /usr/lib64/wine NO_DEFAULT_PATH)
+    if(NOT TARVOK_WINE)
+        find_program(TARVOK_WINE NAMES wine)
+    endif()
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${TARVOK_WINE})
+endif()
 
 # Every program of the build lands in one folder, so tests find the launcher and the tools
 # beside themselves.
@@ -37,21 +46,24 @@ target_link_libraries(tarvok_screens PUBLIC tarvok_platform)
 
 add_executable(tarvok WIN32 app/main.cpp resources/tarvok.rc)
 tarvok_strict(tarvok)
-target_link_options(tarvok PRIVATE -municode)
+target_link_options(tarvok PRIVATE ${TARVOK_UNICODE_ENTRY})
 target_link_libraries(tarvok PRIVATE tarvok_screens)
 
 add_subdirectory(tools)
 
+# GoogleTest from source: Debian ships it in /usr/src/googletest; on Windows point
+# TARVOK_GTEST_SOURCE at a checkout.
+set(TARVOK_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest source tree")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(${TARVOK_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 add_subdirectory(tests/windows)
 
 # Benchmarks that print figures (run by scripts/bench.sh, not by ctest).
 add_executable(bare_window WIN32 bench/bare_window.cpp)
 tarvok_strict(bare_window)
-target_link_options(bare_window PRIVATE -municode)
+target_link_options(bare_window PRIVATE ${TARVOK_UNICODE_ENTRY})
 add_executable(windows_bench bench/windows_bench.cpp)
 tarvok_strict(windows_bench)
 target_link_libraries(windows_bench PRIVATE tarvok_win_test_support psapi)
