@@ -1,0 +1,36 @@
+#include "settings/paths.h"
+#include "settings/text_format.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvok;
+
+namespace {
+
+TEST(MessageAssembly, PiecesAreInsertedInOrderAndNeverExpandedAgain) {
+    EXPECT_EQ(formatMessage("ファイル \"%s\". %s は開けません", {"C:\\a%s.ini", "アクセス拒否"}),
+              "ファイル \"C:\\a%s.ini\". アクセス拒否 は開けません");
+    EXPECT_EQ(formatMessage("%s and %s", {"one"}), "one and ");
+    EXPECT_EQ(formatMessage("100%", {}), "100%");
+}
+
+TEST(MessageAssembly, FullStopFollowsOnlyCharactersThatSortAfterIt) {
+    EXPECT_EQ(withClosingFullStop("Access denied"), "Access denied.");
+    EXPECT_EQ(withClosingFullStop("ends."), "ends.");
+    EXPECT_EQ(withClosingFullStop("(note)"), "(note)"); // ")" sorts before "."
+    EXPECT_EQ(withClosingFullStop("a-"), "a-");         // "-" too
+    EXPECT_EQ(withClosingFullStop("path/"), "path/.");  // "/" sorts after "."
+    EXPECT_EQ(withClosingFullStop("見つかりません。"), "見つかりません。.");
+    EXPECT_EQ(withClosingFullStop("ｿ"), "ｿ.");
+    EXPECT_EQ(withClosingFullStop(""), "");
+}
+
+TEST(ProgramFolder, HasExactlyOneTrailingBackslash) {
+    EXPECT_EQ(programFolderOf("C:\\Tools\\tarvok.exe"), "C:\\Tools\\");
+    EXPECT_EQ(programFolderOf("C:\\tarvok.exe"), "C:\\");
+    EXPECT_EQ(programFolderOf("C:\\Tools\\\\tarvok.exe"), "C:\\Tools\\");
+    EXPECT_EQ(programFolderOf("\\\\server\\share\\表\\tarvok.exe"), "\\\\server\\share\\表\\");
+    EXPECT_EQ(settingsPathIn("C:\\"), "C:\\tarvok.ini");
+}
+
+} // namespace
