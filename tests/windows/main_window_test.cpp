@@ -29,8 +29,7 @@ bool menuChecked(HWND window, int id) {
     return (GetMenuState(GetMenu(window), static_cast<UINT>(id), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
-int checkedToolButton(const MainWindowTest& t, HWND toolBar) {
-    (void)t;
+int checkedToolButton(HWND toolBar) {
     int checked = 0;
     for (int page = 1; page <= 5; ++page) {
         if (SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + page), BM_GETCHECK, 0, 0) ==
@@ -55,7 +54,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
         EXPECT_FALSE(w.slotButton(n).hasGlyph()) << n;
     }
     EXPECT_FALSE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
-    EXPECT_EQ(checkedToolButton(*this, control(cmd::kToolBar)), 1);
+    EXPECT_EQ(checkedToolButton(control(cmd::kToolBar)), 1);
     EXPECT_FALSE(test::fileExists(settingsPath())) << "start-up must not write";
     close();
     EXPECT_EQ(settingsBytes(), "[Form]\r\nLEFT=24\r\nTOP=24\r\n\r\n");
@@ -102,12 +101,12 @@ TEST_F(MainWindowTest, F12FiveTimesWalksToPageFiveThenBeeps) {
     for (int expected = 2; expected <= 5; ++expected) {
         pressKey(VK_F12);
         EXPECT_EQ(w.currentPage(), expected);
-        EXPECT_EQ(checkedToolButton(*this, toolBar), expected);
+        EXPECT_EQ(checkedToolButton(toolBar), expected);
     }
     EXPECT_EQ(beeps, 0);
     pressKey(VK_F12);
     EXPECT_EQ(w.currentPage(), 5);
-    EXPECT_EQ(checkedToolButton(*this, toolBar), 5);
+    EXPECT_EQ(checkedToolButton(toolBar), 5);
     EXPECT_EQ(beeps, 1);
 }
 
@@ -116,7 +115,7 @@ TEST_F(MainWindowTest, F1OnPageOneOnlyBeeps) {
     pressKey(VK_F1);
     EXPECT_EQ(w.currentPage(), 1);
     EXPECT_EQ(beeps, 1);
-    EXPECT_EQ(checkedToolButton(*this, control(cmd::kToolBar)), 1);
+    EXPECT_EQ(checkedToolButton(control(cmd::kToolBar)), 1);
 }
 
 TEST_F(MainWindowTest, ToolButtonThreeThenF1ShowsPageTwo) {
@@ -126,11 +125,11 @@ TEST_F(MainWindowTest, ToolButtonThreeThenF1ShowsPageTwo) {
     SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + 3), BM_CLICK, 0, 0);
     test::pump(&w, 30);
     EXPECT_EQ(w.currentPage(), 3);
-    EXPECT_EQ(checkedToolButton(*this, toolBar), 3);
+    EXPECT_EQ(checkedToolButton(toolBar), 3);
     EXPECT_EQ(caption(2), "");
     pressKey(VK_F1);
     EXPECT_EQ(w.currentPage(), 2);
-    EXPECT_EQ(checkedToolButton(*this, toolBar), 2);
+    EXPECT_EQ(checkedToolButton(toolBar), 2);
     EXPECT_EQ(caption(2), "page two");
     // Clicking the button that is down shows the same page again, read afresh.
     std::string changed = kFullFile;
