@@ -504,7 +504,6 @@ void MainWindow::showSlotMenu(HWND button, LPARAM at) {
         GetWindowRect(button, &r);
         pt = {r.left, r.bottom};
     }
-    menuButton_ = button;
     TrackPopupMenu(popupMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_,
                    nullptr);
 }

@@ -146,8 +146,7 @@ class MainWindow {
     std::string settingsPath_;
     PageNames pageNames_{};
     bool sendAddress_ = false;
-    HWND menuButton_ = nullptr; // the slot button the pop-up menu was opened on
-    ShellRunAction fileRun_;    // FileRun1: keeps its file name and working folder
+    ShellRunAction fileRun_; // FileRun1: keeps its file name and working folder
     BrowserDdeClient dde_{BrowserDdeClient::Mode::Manual}; // DdeClientConv1
 };
 

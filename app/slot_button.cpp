@@ -9,7 +9,6 @@
 namespace tarvok {
 
 void SlotButton::create(HWND parent, int id, int keyNumber) {
-    keyNumber_ = keyNumber;
     name_ = "SPD_BTNF" + std::to_string(keyNumber);
     hwnd_ = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0,
                             0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),

@@ -20,7 +20,6 @@ class SlotButton {
 
     void create(HWND parent, int id, int keyNumber);
     HWND hwnd() const { return hwnd_; }
-    int keyNumber() const { return keyNumber_; }
     // "SPD_BTNF" followed by the key number.
     const std::string& name() const { return name_; }
 
@@ -36,7 +35,6 @@ class SlotButton {
     static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
     HWND hwnd_ = nullptr;
-    int keyNumber_ = 0;
     std::string name_;
     std::shared_ptr<const Glyph> glyph_;
     bool hot_ = false;

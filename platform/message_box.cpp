@@ -158,7 +158,7 @@ void layOut(HWND dlg, BoxState& state) {
     SetFocus(focus);
 }
 
-INT_PTR CALLBACK boxProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR handleBoxMessage(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<BoxState*>(GetWindowLongPtrW(dlg, DWLP_USER));
     switch (message) {
     case WM_INITDIALOG:
@@ -194,6 +194,17 @@ INT_PTR CALLBACK boxProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     default:
         return FALSE;
+    }
+}
+
+// Nothing may leave a dialog procedure: a box that cannot be laid out closes with the
+// answer that changes nothing.
+INT_PTR CALLBACK boxProc(HWND dlg, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return handleBoxMessage(dlg, message, wParam, lParam);
+    } catch (...) {
+        EndDialog(dlg, -1);
+        return TRUE;
     }
 }
 
