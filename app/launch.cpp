@@ -8,20 +8,12 @@
 namespace tarvok {
 
 void MainWindow::launchSlot(const std::string& slotKey) {
-    // Read in the stored order and dropped again before anything is opened: the launch
-    // never holds the settings file while the shell or a browser works.
-    int pgKind;
-    std::string path;
-    int urlKind;
-    std::string url;
-    {
-        const Settings settings = openSettings(settingsPath_);
-        pgKind = settings.readInteger(key::kPgKind, slotKey, 0);
-        path = settings.readText(key::kLinkPath, slotKey);
-        urlKind = settings.readInteger(key::kUrlKind, slotKey, 0);
-        url = settings.readText(key::kUrl, slotKey);
-    }
-    switch (slotState(pgKind, urlKind)) {
+    // Read and dropped again before anything is opened: the launch never holds the settings
+    // file while the shell or a browser works.
+    const SlotRecord slot = readSlot(loadSettings(), slotKey);
+    const std::string& path = slot.path;
+    const std::string& url = slot.url;
+    switch (slot.state()) {
     case SlotState::Program:
         if (fileExists(path) || folderExists(path)) {
             shellOpenItem(hwnd_, path);
@@ -63,10 +55,13 @@ void MainWindow::sendAddressToBrowser(const std::string& url) {
 }
 
 void MainWindow::toggleSendAddress() {
+    if (settingsUnread_) {
+        (void)loadSettings(); // the option to invert is the file's, not the start-up default
+    }
     sendAddress_ = !sendAddress_;
     CheckMenuItem(GetMenu(hwnd_), cmd::kMnSendAdd,
                   MF_BYCOMMAND | (sendAddress_ ? MF_CHECKED : MF_UNCHECKED));
-    Settings settings = openSettings(settingsPath_);
+    Settings settings = loadSettings();
     writeSendAddress(settings, sendAddress_);
     saveIfChanged(settingsPath_, settings);
 }

@@ -2,11 +2,9 @@
 
 // The main window's layout in design pixels (96 DPI). Everything on screen is placed from
 // this one table, scaled by the window's DPI, so 96 DPI gives the design to the pixel.
-namespace tarvok::layout {
+#include "platform/controls.h"
 
-struct Box {
-    int left, top, width, height;
-};
+namespace tarvok::layout {
 
 inline constexpr int kClientWidth = 158;
 inline constexpr int kClientHeight = 418;

@@ -24,7 +24,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
             window.show(showCommand);
             MSG message;
             while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-                if (!window.translateAccelerator(message)) {
+                if (!window.preTranslateMessage(message)) {
                     TranslateMessage(&message);
                     DispatchMessageW(&message);
                 }

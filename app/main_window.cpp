@@ -2,6 +2,7 @@
 
 #include "app/layout.h"
 #include "app/texts.h"
+#include "platform/controls.h"
 #include "platform/dpi.h"
 #include "platform/settings_file.h"
 #include "platform/shell.h"
@@ -68,44 +69,9 @@ void registerClasses() {
     done = true;
 }
 
-UniqueFont makeFont(int height, bool bold, UINT dpi) {
-    LOGFONTW lf{};
-    lf.lfHeight = -scale(height, dpi);
-    lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpyW(lf.lfFaceName, L"ＭＳ Ｐゴシック");
-    return UniqueFont(CreateFontIndirectW(&lf));
-}
-
-HWND makeChild(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, int id) {
-    return CreateWindowExW(0, cls, widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleW(nullptr), nullptr);
-}
-
-void moveTo(HWND h, const layout::Box& box, UINT dpi) {
-    MoveWindow(h, scale(box.left, dpi), scale(box.top, dpi), scale(box.width, dpi),
-               scale(box.height, dpi), TRUE);
-}
-
-void setFont(HWND h, HFONT font) {
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
-
 void appendItem(HMENU menu, int id, const std::string& caption, bool enabled = true) {
     AppendMenuW(menu, MF_STRING | (enabled ? 0u : MF_GRAYED), static_cast<UINT_PTR>(id),
                 widen(caption).c_str());
-}
-
-int textWidth(HWND h, HFONT font, const std::wstring& text) {
-    HDC dc = GetDC(h);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(h, dc);
-    return size.cx;
 }
 
 } // namespace
@@ -137,17 +103,35 @@ void MainWindow::show(int showCommand) {
     UpdateWindow(hwnd_);
 }
 
-bool MainWindow::translateAccelerator(MSG& message) const {
-    if (hwnd_ == nullptr) {
+bool MainWindow::preTranslateMessage(MSG& message) const {
+    if (hwnd_ == nullptr || GetAncestor(message.hwnd, GA_ROOT) != hwnd_) {
         return false;
     }
     // F10 is a system key: its release would open the menu bar after the accelerator has
     // already launched the slot on the press.
-    if (message.message == WM_SYSKEYUP && message.wParam == VK_F10 &&
-        GetAncestor(message.hwnd, GA_ROOT) == hwnd_) {
+    if (message.message == WM_SYSKEYUP && message.wParam == VK_F10) {
         return true;
     }
-    return TranslateAcceleratorW(hwnd_, accelerators_.get(), &message) != 0;
+    if (TranslateAcceleratorW(hwnd_, accelerators_.get(), &message) != 0) {
+        return true;
+    }
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        switch (message.wParam) {
+        case VK_TAB:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_MENU:
+            // The keyboard is in use: from now on the focus shows.
+            showFocusCues(hwnd_);
+            break;
+        default:
+            break;
+        }
+    }
+    // Tab and the arrow keys move between the buttons as in a dialog.
+    return IsDialogMessageW(hwnd_, &message) != 0;
 }
 
 void MainWindow::formCreate() {
@@ -160,8 +144,10 @@ void MainWindow::formCreate() {
     createMenus();
     createControls();
     applyLayout(windowDpi(hwnd_));
+    // Focus frames stay hidden until the keyboard is used, as everywhere in Windows.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    acceptDrops();
 
-    bool loaded = false;
     try {
         const Settings settings = openSettings(settingsPath_);
         pageNames_ = readPageNames(settings);
@@ -169,20 +155,33 @@ void MainWindow::formCreate() {
         CheckMenuItem(GetMenu(hwnd_), cmd::kMnSendAdd,
                       MF_BYCOMMAND | (sendAddress_ ? MF_CHECKED : MF_UNCHECKED));
         placeAt(readWindowPosition(settings));
-        loaded = true;
     } catch (const std::exception& e) {
         // The user still gets a working window: page 1, blank buttons, key labels, at the
-        // default position; the file is left alone until it can be read again.
+        // default position. What the file holds is taken as soon as it can be read.
+        settingsUnread_ = true;
         reportUnhandledError(hwnd_, e);
         placeAt(WindowPosition{});
     }
-    if (loaded) {
+    if (!settingsUnread_) {
         // The shell's first icon costs more than the rest of the start-up: the window is
         // shown with its captions and the icons follow as soon as it is on the screen.
         refreshPage(GlyphTiming::AfterShow);
     } else {
         showBlankPage();
     }
+}
+
+Settings MainWindow::loadSettings() {
+    Settings settings = openSettings(settingsPath_);
+    if (settingsUnread_) {
+        settingsUnread_ = false;
+        pageNames_ = readPageNames(settings);
+        sendAddress_ = readSendAddress(settings);
+        CheckMenuItem(GetMenu(hwnd_), cmd::kMnSendAdd,
+                      MF_BYCOMMAND | (sendAddress_ ? MF_CHECKED : MF_UNCHECKED));
+        showPageName();
+    }
+    return settings;
 }
 
 void MainWindow::createMenus() {
@@ -218,8 +217,8 @@ void MainWindow::createMenus() {
     appendItem(popup, cmd::kPopOthersFile, text::kPopOthersFile, false);
     appendItem(popup, cmd::kPopUrl, text::kPopUrl, false);
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-    appendItem(popup, cmd::kPopChgName, text::kPopChgName, false);
-    appendItem(popup, cmd::kPopInfoDel, text::kPopInfoDel, false);
+    appendItem(popup, cmd::kPopChgName, text::kPopChgName);
+    appendItem(popup, cmd::kPopInfoDel, text::kPopInfoDel);
     popupMenu_.reset(popup);
 
     std::vector<ACCEL> keys;
@@ -232,7 +231,8 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createControls() {
-    toolBar_ = makeChild(hwnd_, kToolBarClass, "", WS_CLIPCHILDREN, cmd::kToolBar);
+    toolBar_ =
+        makeChild(hwnd_, kToolBarClass, "", WS_CLIPCHILDREN, cmd::kToolBar, WS_EX_CONTROLPARENT);
     toolLabelPrevious_ = makeChild(toolBar_, L"STATIC", text::kToolLabelPrevious,
                                    SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, cmd::kToolLabelPrevious);
     for (int page = kFirstPage; page <= kLastPage; ++page) {
@@ -244,10 +244,22 @@ void MainWindow::createControls() {
     toolLabelNext_ = makeChild(toolBar_, L"STATIC", text::kToolLabelNext,
                                SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, cmd::kToolLabelNext);
     pressToolButton(kFirstPage);
-    pageLabel_ =
-        makeChild(hwnd_, L"STATIC", text::kPageNameDesign, SS_OWNERDRAW, cmd::kPageNameLabel);
+    pageLabel_ = makeChild(hwnd_, L"STATIC", text::kPageNameDesign, SS_OWNERDRAW | SS_NOTIFY,
+                           cmd::kPageNameLabel);
+    // A name too long for the label ends in "…" there; the whole name shows as its tip.
+    pageTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(pageLabel_);
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(pageTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        slotButton(n).create(hwnd_, cmd::kSlotButtonBase + n, n);
+        slotButton(n).create(hwnd_, cmd::kSlotButtonBase + n, "", SpeedButton::Focus::Takes);
         // The key labels Ｆ2 to Ｆ11: no name, no events.
         keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] =
             makeChild(hwnd_, L"STATIC", text::kKeyLabelPrefix + std::to_string(n),
@@ -260,11 +272,11 @@ void MainWindow::applyLayout(UINT dpi) {
         return;
     }
     dpi_ = dpi;
-    fontWindow_ = makeFont(layout::kFontWindow, false, dpi);
-    fontToolBar_ = makeFont(layout::kFontToolBar, false, dpi);
-    fontToolLabel_ = makeFont(layout::kFontToolLabel, false, dpi);
-    fontPageName_ = makeFont(layout::kFontPageName, true, dpi);
-    fontKeyLabel_ = makeFont(layout::kFontKeyLabel, true, dpi);
+    fontWindow_ = uiFont(layout::kFontWindow, false, dpi);
+    fontToolBar_ = uiFont(layout::kFontToolBar, false, dpi);
+    fontToolLabel_ = uiFont(layout::kFontToolLabel, false, dpi);
+    fontPageName_ = uiFont(layout::kFontPageName, true, dpi);
+    fontKeyLabel_ = uiFont(layout::kFontKeyLabel, true, dpi);
 
     // Size the frame so the client area is the design size; a menu bar that wraps is
     // measured and made up for.
@@ -318,17 +330,27 @@ void MainWindow::placeAt(WindowPosition position) {
     const int width = current.right - current.left;
     const int height = current.bottom - current.top;
     RECT target{position.left, position.top, position.left + width, position.top + height};
-    // A window that would lie wholly off every monitor (a monitor unplugged, a hand-edited
-    // position) is brought onto the nearest one; a partly visible one stays where it was put.
     if (MonitorFromRect(&target, MONITOR_DEFAULTTONULL) == nullptr) {
+        // Wholly off every monitor (a monitor unplugged, a hand-edited position): brought
+        // onto the nearest one.
+        const POINT at = keptOnMonitor(target);
+        position = {at.x, at.y};
+    } else {
+        // Partly visible is kept, as long as the title bar can still be taken with the mouse;
+        // otherwise the window moves just far enough for that.
+        RECT client{0, 0, 0, 0};
+        adjustWindowRectForDpi(client, kMainStyle, FALSE, 0, windowDpi(hwnd_));
+        const int titleHeight = -client.top;
+        const int grip = std::min(width, scale(48, windowDpi(hwnd_)));
+        const RECT titleBar{target.left, target.top, target.right, target.top + titleHeight};
         MONITORINFO mi{};
         mi.cbSize = sizeof mi;
-        GetMonitorInfoW(MonitorFromRect(&target, MONITOR_DEFAULTTONEAREST), &mi);
+        GetMonitorInfoW(MonitorFromRect(&titleBar, MONITOR_DEFAULTTONEAREST), &mi);
         const RECT& work = mi.rcWork;
-        position.left =
-            std::clamp<int>(position.left, work.left, std::max<int>(work.left, work.right - width));
-        position.top =
-            std::clamp<int>(position.top, work.top, std::max<int>(work.top, work.bottom - height));
+        position.top = std::clamp<int>(position.top, work.top,
+                                       std::max<int>(work.top, work.bottom - titleHeight));
+        position.left = std::clamp<int>(position.left, work.left + grip - width,
+                                        std::max<int>(work.left, work.right - grip));
     }
     SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -354,9 +376,20 @@ WindowPosition MainWindow::currentPosition() const {
 }
 
 void MainWindow::pressToolButton(int page) {
+    const HWND focus = GetFocus();
+    bool toolBarHadFocus = false;
     for (int p = kFirstPage; p <= kLastPage; ++p) {
-        SendMessageW(toolButtons_[static_cast<std::size_t>(p - 1)], BM_SETCHECK,
-                     p == page ? BST_CHECKED : BST_UNCHECKED, 0);
+        HWND button = toolButtons_[static_cast<std::size_t>(p - 1)];
+        toolBarHadFocus = toolBarHadFocus || button == focus;
+        SendMessageW(button, BM_SETCHECK, p == page ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Tab enters the group at the page shown, as in any group of option buttons.
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+        SetWindowLongPtrW(button, GWL_STYLE,
+                          p == page ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
+    }
+    // The focus follows the page: left on another page's button, Space would turn back.
+    if (toolBarHadFocus) {
+        SetFocus(toolButtons_[static_cast<std::size_t>(page - 1)]);
     }
 }
 
@@ -392,20 +425,24 @@ void MainWindow::showPageName() {
 }
 
 void MainWindow::sizePageLabel() {
-    // Centred in its design box; a longer name widens the label to the right so it is read
-    // whole instead of being cut after two or three characters.
-    const int length = GetWindowTextLengthW(pageLabel_);
-    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
-    GetWindowTextW(pageLabel_, name.data(), length + 1);
-    name.resize(static_cast<std::size_t>(length));
+    // Centred in its design box; a longer name widens the label to the right, and one too
+    // long for the window starts at the left and ends in "…", the whole name in the tip.
+    const std::wstring name = widen(windowText(pageLabel_));
     const int designWidth = scale(layout::kPageName.width, dpi_);
     const int left = scale(layout::kPageName.left, dpi_);
     const int room = scale(layout::kClientWidth, dpi_) - 2 * left;
-    const int width =
-        std::clamp(textWidth(pageLabel_, fontPageName_.get(), name), designWidth, room);
-    SetWindowPos(pageLabel_, nullptr, left, scale(layout::kPageName.top, dpi_), width,
-                 scale(layout::kPageName.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    const int needed = textWidth(pageLabel_, fontPageName_.get(), name);
+    SetWindowPos(pageLabel_, nullptr, left, scale(layout::kPageName.top, dpi_),
+                 std::clamp(needed, designWidth, room), scale(layout::kPageName.height, dpi_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(pageLabel_, nullptr, TRUE);
+    std::wstring tip = needed > room ? name : std::wstring{};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(pageLabel_);
+    tool.lpszText = tip.data();
+    SendMessageW(pageTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void MainWindow::showBlankPage() {
@@ -418,7 +455,7 @@ void MainWindow::showBlankPage() {
 void MainWindow::refreshPage(GlyphTiming timing) {
     showPageName();
     pendingGlyphs_.clear();
-    const Settings settings = openSettings(settingsPath_);
+    const Settings settings = loadSettings();
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         const SlotRecord record = readSlot(settings, slotKey(currentPage_, n));
         switch (record.state()) {
@@ -462,8 +499,7 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
     if (id >= cmd::kSlotButtonBase + kFirstKeyNumber &&
         id <= cmd::kSlotButtonBase + kLastKeyNumber && control != nullptr) {
         if (notification == BN_CLICKED) {
-            onSlotCommand(
-                slotKeyFromButtonName(currentPage_, slotButton(id - cmd::kSlotButtonBase).name()));
+            onSlotCommand(slotKey(currentPage_, id - cmd::kSlotButtonBase));
         }
         return;
     }
@@ -472,14 +508,73 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
         return;
     }
     switch (id) {
+    case IDOK: // Enter, from the dialog-style keyboard handling
+        pressFocusedButton();
+        break;
+    case cmd::kMnControl:
+        openControlPanel();
+        break;
+    case cmd::kMnMsdos:
+        openCommandPrompt();
+        break;
     case cmd::kMnEnd:
         SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+        break;
+    case cmd::kMnWin:
+        shutDownWindows();
+        break;
+    case cmd::kMnPageNm:
+        editPageNames();
+        break;
+    case cmd::kMnPageDel:
+        clearPage();
+        break;
+    case cmd::kMnImport:
+        migrateEarlierData();
         break;
     case cmd::kMnSendAdd:
         toggleSendAddress();
         break;
+    case cmd::kMnScutAdd:
+        addDesktopShortcut();
+        break;
+    case cmd::kMnHelp:
+        openHelp();
+        break;
+    case cmd::kMnReadme:
+        openReadMe();
+        break;
+    case cmd::kMnVer:
+        showAbout();
+        break;
+    case cmd::kPopTourokuHenkou:
+        registerFromStartMenu();
+        break;
+    case cmd::kPopOthersFile:
+        registerFileOrFolder();
+        break;
+    case cmd::kPopUrl:
+        registerAddress();
+        break;
+    case cmd::kPopChgName:
+        renameSlot();
+        break;
+    case cmd::kPopInfoDel:
+        clearSlot();
+        break;
     default:
         break;
+    }
+}
+
+void MainWindow::pressFocusedButton() {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && focus != hwnd_ && IsChild(hwnd_, focus)) {
+        wchar_t cls[16] = {};
+        GetClassNameW(focus, cls, 16);
+        if (lstrcmpiW(cls, L"Button") == 0) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
+        }
     }
 }
 
@@ -504,13 +599,22 @@ void MainWindow::showSlotMenu(HWND button, LPARAM at) {
         GetWindowRect(button, &r);
         pt = {r.left, r.bottom};
     }
+    // The commands act on the button the menu was opened on, whichever page is shown then.
+    slotMenuKey_ = GetDlgCtrlID(button) - cmd::kSlotButtonBase;
     TrackPopupMenu(popupMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_,
                    nullptr);
 }
 
+void MainWindow::openSlotMenuOn(int keyNumber) {
+    RECT r{};
+    HWND button = slotButton(keyNumber).hwnd();
+    GetWindowRect(button, &r);
+    showSlotMenu(button, MAKELPARAM(r.left + 4, r.top + 4));
+}
+
 void MainWindow::closeQuery() {
     try {
-        Settings settings = openSettings(settingsPath_);
+        Settings settings = loadSettings();
         writeWindowPosition(settings, currentPosition());
         saveIfChanged(settingsPath_, settings);
     } catch (const std::exception& e) {
@@ -520,24 +624,21 @@ void MainWindow::closeQuery() {
 }
 
 LRESULT MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
-    if (item.CtlType == ODT_BUTTON &&
-        item.CtlID >= static_cast<UINT>(cmd::kSlotButtonBase + kFirstKeyNumber) &&
-        item.CtlID <= static_cast<UINT>(cmd::kSlotButtonBase + kLastKeyNumber)) {
-        slotButton(static_cast<int>(item.CtlID) - cmd::kSlotButtonBase).draw(item, dpi_);
+    if (SpeedButton::drawItem(item, dpi_)) {
         return TRUE;
     }
     if (item.CtlType == ODT_STATIC && item.CtlID == static_cast<UINT>(cmd::kPageNameLabel)) {
         RECT r = item.rcItem;
         FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
-        const int length = GetWindowTextLengthW(item.hwndItem);
-        std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
-        GetWindowTextW(item.hwndItem, caption.data(), length + 1);
-        HGDIOBJ old = SelectObject(item.hDC, fontPageName_.get());
+        const std::wstring caption = widen(windowText(item.hwndItem));
+        Selection font(item.hDC, fontPageName_.get());
+        SIZE size{};
+        GetTextExtentPoint32W(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &size);
+        const UINT align = size.cx > r.right - r.left ? DT_LEFT | DT_END_ELLIPSIS : DT_CENTER;
         SetBkMode(item.hDC, TRANSPARENT);
         SetTextColor(item.hDC, kPageNameColour);
-        DrawTextW(item.hDC, caption.c_str(), length, &r,
-                  DT_CENTER | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(item.hDC, old);
+        DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &r,
+                  align | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
         return TRUE;
     }
     return FALSE;
@@ -586,6 +687,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     }
+    case WM_DROPFILES:
+        onDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
     case kMsgFillGlyphs:
         fillPendingGlyphs();
         return 0;
@@ -603,6 +707,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DESTROY:
+        forgetFocusCues(hwnd_);
         if (options_.quitOnDestroy) {
             PostQuitMessage(0);
         }

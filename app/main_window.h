@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/glyph_cache.h"
-#include "app/slot_button.h"
 #include "platform/dde.h"
 #include "platform/shell.h"
+#include "platform/speed_button.h"
 #include "platform/win_handles.h"
 #include "settings/slot_keys.h"
 #include "settings/slot_record.h"
+
+#include <shellapi.h>
 
 #include <array>
 #include <functional>
@@ -58,7 +60,9 @@ struct MainWindowOptions {
     bool quitOnDestroy = true;
 };
 
-// F_MAIN: the launcher window and the state the other screens share with it.
+// F_MAIN: the launcher window and the state the other screens share with it. The commands
+// of the menus live in their own files (launch, slot menu, registrations, drop, page and
+// system commands); this class creates the window, routes its messages and keeps the state.
 class MainWindow {
   public:
     explicit MainWindow(MainWindowOptions options = {});
@@ -70,17 +74,22 @@ class MainWindow {
     HWND create();
     void show(int showCommand);
     HWND hwnd() const { return hwnd_; }
-    // For the message loop: F1 to F12, Alt+F4 and Ctrl+Q.
-    bool translateAccelerator(MSG& message) const;
+    // For the message loop: the keys (F1 to F12, Alt+F4, Ctrl+Q) and the keyboard moving
+    // between the buttons. True when the message has been handled.
+    bool preTranslateMessage(MSG& message) const;
 
     int currentPage() const { return currentPage_; }
     const std::string& programFolder() const { return programFolder_; }
     const std::string& settingsPath() const { return settingsPath_; }
     const PageNames& pageNames() const { return pageNames_; }
     bool sendAddress() const { return sendAddress_; }
-    SlotButton& slotButton(int keyNumber) {
-        return slots_[static_cast<std::size_t>(keyNumber - 2)];
+    SpeedButton& slotButton(int keyNumber) {
+        return slots_[static_cast<std::size_t>(keyNumber - kFirstKeyNumber)];
     }
+    const std::string& pickerFolder() const { return pickerFolder_; }
+    const std::string& programsFolder() const { return programsFolder_; }
+    const std::string& editedSlotKey() const { return editedSlotKey_; }
+    const std::string& chosenPath() const { return chosenPath_; }
 
     // Page commands: F1, F12 and a toolbar button.
     void previousPage();
@@ -98,12 +107,40 @@ class MainWindow {
     // MN_SEND_ADD: inverts the check mark and stores it at once.
     void toggleSendAddress();
 
+    // The slot menu, on the button it was last opened on (key number 2 to 11).
+    void openSlotMenuOn(int keyNumber);
+    int slotMenuKey() const { return slotMenuKey_; }
+    void registerFromStartMenu(); // ﾌﾟﾛｸﾞﾗﾑの登録/変更
+    void registerFileOrFolder();  // ファイルやフォルダの登録/変更
+    void registerAddress(); // ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更
+    void renameSlot();      // 名前の変更...
+    void clearSlot();       // 設定の削除
+
+    // A file dropped on the window: registered on the slot button under the drop point.
+    void onDropFiles(HDROP drop);
+
+    // Page commands of the 設定 menu.
+    void editPageNames(); // ﾍﾟｰｼﾞﾈｰﾑの設定...
+    void clearPage();     // ﾍﾟｰｼﾞ単位の消去
+
+    // System and utility commands.
+    void openControlPanel();
+    void openCommandPrompt();
+    void shutDownWindows();
+    void addDesktopShortcut();
+    void openHelp();
+    void openReadMe();
+    void showAbout();
+    void migrateEarlierData();
+
     // Handles a message of this window; public for the window-procedure trampoline.
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void attach(HWND hwnd) { hwnd_ = hwnd; }
 
   private:
     void formCreate();
+    // Registers the window as a target for files dropped from the shell.
+    void acceptDrops();
     void createControls();
     void createMenus();
     void applyLayout(UINT dpi);
@@ -120,9 +157,23 @@ class MainWindow {
     void showSlotMenu(HWND button, LPARAM at);
     void closeQuery();
     void sendAddressToBrowser(const std::string& url);
+    void pressFocusedButton();
     WindowPosition currentPosition() const;
     LRESULT onDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT onCtlColorStatic(HDC dc, HWND control);
+
+    // Every operation reads the settings file through here. A start that could not read the
+    // file left the defaults in memory; the first read that succeeds takes the page names and
+    // the address-send option from the file, so a later save cannot blank them.
+    Settings loadSettings();
+
+    // Slot-menu helpers shared by the registration commands.
+    std::string slotMenuSlotKey() const;
+    std::string slotMenuCaption() const;
+    // The question before replacing the other kind of target; true to go on.
+    bool confirmReplacing(const char* firstPiece, const char* menuCaption);
+    // A program or file registration closed with OK: the caption and the glyph of the path.
+    void showRegisteredTarget(const std::string& caption, const std::string& path);
 
     MainWindowOptions options_;
     HWND hwnd_ = nullptr;
@@ -131,7 +182,8 @@ class MainWindow {
     HWND toolLabelNext_ = nullptr;
     std::array<HWND, 5> toolButtons_{};
     HWND pageLabel_ = nullptr;
-    std::array<SlotButton, 10> slots_;
+    HWND pageTip_ = nullptr;
+    std::array<SpeedButton, 10> slots_;
     std::array<HWND, 10> keyLabels_{};
     UniqueMenu popupMenu_;
     UniqueAccelerators accelerators_;
@@ -146,6 +198,12 @@ class MainWindow {
     std::string settingsPath_;
     PageNames pageNames_{};
     bool sendAddress_ = false;
+    bool settingsUnread_ = false; // the start-up could not read the file
+    int slotMenuKey_ = kFirstKeyNumber;
+    std::string programsFolder_;
+    std::string editedSlotKey_;
+    std::string pickerFolder_;
+    std::string chosenPath_;
     ShellRunAction fileRun_; // FileRun1: keeps its file name and working folder
     BrowserDdeClient dde_{BrowserDdeClient::Mode::Manual}; // DdeClientConv1
 };

@@ -44,4 +44,21 @@ inline constexpr char kPopUrl[] = "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞ
 inline constexpr char kPopChgName[] = "名前の変更...";
 inline constexpr char kPopInfoDel[] = "設定の削除";
 
+// The question before a registration replaces the other kind of target, in nine pieces:
+// first piece, the button's caption, two line breaks, the middle, two line breaks, an
+// ideographic space, the menu item's caption, two line breaks, the end.
+inline constexpr char kAskReplaceAddressHead[] = "既にﾎｰﾑﾍﾟｰｼﾞ/ﾒｰﾙｱﾄﾞﾚｽとして\r\n\r\n　";
+inline constexpr char kAskReplaceProgramHead[] =
+    "既にプログラム(ファイル／フォルダ)として\r\n\r\n　";
+inline constexpr char kAskReplaceMiddle[] = "が設定されていますが、";
+inline constexpr char kAskReplaceIndent[] = "　";
+inline constexpr char kAskReplaceTail[] = "をされますか？";
+
+// Clearing a slot: the head, the caption, two line breaks, the tail.
+inline constexpr char kAskClearSlotHead[] = "このボタンに設定している　\r\n\r\n　　";
+inline constexpr char kAskClearSlotTail[] = "の情報を消去してもよろしいですか？";
+
+// Naming a slot.
+inline constexpr char kMsgNameMissing[] = "ボタン名が未入力です";
+
 } // namespace tarvok::text

@@ -120,7 +120,7 @@ void startUp(const test::TempDir& dir) {
 void drain(const MainWindow& window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!window.translateAccelerator(message)) {
+        if (!window.preTranslateMessage(message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }

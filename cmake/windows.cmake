@@ -23,26 +23,32 @@ endif()
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 add_library(tarvok_platform STATIC
+    platform/controls.cpp
     platform/cp932_codec.cpp
     platform/dde.cpp
+    platform/dialog.cpp
     platform/dpi.cpp
+    platform/glyph.cpp
     platform/message_box.cpp
     platform/settings_file.cpp
     platform/shell.cpp
+    platform/speed_button.cpp
     platform/text.cpp
     platform/unhandled.cpp)
 tarvok_strict(tarvok_platform)
 target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleaut32 uuid user32
-    gdi32 comctl32 comdlg32 advapi32 msimg32)
+    gdi32 comctl32 comdlg32 advapi32 msimg32 imm32)
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC
     app/glyph_cache.cpp
     app/launch.cpp
     app/main_window.cpp
-    app/slot_button.cpp)
+    app/pending_commands.cpp
+    app/slot_menu.cpp
+    dialogs/rename_prompt.cpp)
 tarvok_strict(tarvok_screens)
-target_link_libraries(tarvok_screens PUBLIC tarvok_platform)
+target_link_libraries(tarvok_screens PUBLIC tarvok_platform tarvok_rules)
 
 add_executable(tarvok WIN32 app/main.cpp resources/tarvok.rc)
 tarvok_strict(tarvok)

@@ -1,9 +1,13 @@
 #include "app/texts.h"
+#include "platform/controls.h"
+#include "platform/cp932_codec.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
 #include "tests/windows/support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 using namespace tarvok;
 using test::BoxAnswerer;
@@ -190,17 +194,77 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesignAt96Dpi) {
     EXPECT_EQ(test::windowText(control(cmd::kToolLabelNext)), "→F12");
 }
 
-TEST_F(MainWindowTest, LongPageNamesWidenTheLabelInsteadOfBeingCut) {
-    writeSettings("[PAGE_NM]\r\n1=\x82\xE6\x82\xAD\x8E\x67\x82\xA4\r\n");
+std::string tipText(HWND tip, HWND window, HWND tool) {
+    wchar_t buffer[512] = {};
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = window;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = buffer;
+    SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&info));
+    return narrow(buffer);
+}
+
+HWND tooltipOf(HWND window) {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM out) -> BOOL {
+            wchar_t cls[64] = {};
+            GetClassNameW(h, cls, 64);
+            if (lstrcmpW(cls, TOOLTIPS_CLASSW) == 0) {
+                *reinterpret_cast<HWND*>(out) = h;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return GetWindow(found, GW_OWNER) == window ? found : nullptr;
+}
+
+TEST_F(MainWindowTest, LongPageNamesWidenTheLabelAndTooLongOnesShowWholeInATip) {
+    // "よく使う" widens the label; a name longer than the window is cut, whole in the tip.
+    const std::string longName = systemCodec().encode("よく使うソフトウェアとツール").value();
+    writeSettings("[PAGE_NM]\r\n1=\x82\xE6\x82\xAD\x8E\x67\x82\xA4\r\n2=" + longName + "\r\n");
     auto& w = open();
-    const RECT label = clientRectOf(control(cmd::kPageNameLabel));
-    EXPECT_EQ(label.left, 7);
-    EXPECT_GT(label.right - label.left, 52);
-    EXPECT_LE(label.right, 158 - 7);
+    HWND label = control(cmd::kPageNameLabel);
+    RECT r = clientRectOf(label);
+    EXPECT_EQ(r.left, 7);
+    EXPECT_GT(r.right - r.left, 52);
+    EXPECT_EQ(tipText(tooltipOf(w.hwnd()), w.hwnd(), label), "") << "a name that fits needs no tip";
     pressKey(VK_F12);
-    const RECT blank = clientRectOf(control(cmd::kPageNameLabel));
+    r = clientRectOf(label);
+    EXPECT_EQ(r.left, 7);
+    EXPECT_EQ(r.right, 158 - 7);
+    EXPECT_EQ(test::windowText(label), "よく使うソフトウェアとツール");
+    EXPECT_EQ(tipText(tooltipOf(w.hwnd()), w.hwnd(), label), "よく使うソフトウェアとツール");
+    pressKey(VK_F12);
+    const RECT blank = clientRectOf(label);
     EXPECT_EQ(blank.right - blank.left, 52) << "an empty name keeps the design box";
-    (void)w;
+}
+
+TEST_F(MainWindowTest, FocusFramesWaitForTheKeyboardAndFollowThePage) {
+    auto& w = open();
+    // A click focuses the button but shows no frame: the button stays flat.
+    PostMessageW(slot(3), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageW(slot(3), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    test::pump(&w, 50);
+    EXPECT_EQ(GetFocus(), slot(3));
+    EXPECT_TRUE(focusCuesHidden(slot(3)));
+    // Tab moves on and from now on the frame shows.
+    pressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), slot(4));
+    EXPECT_FALSE(focusCuesHidden(slot(4)));
+    // A page button that had the focus hands it to the page F12 turns to.
+    HWND toolBar = control(cmd::kToolBar);
+    SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + 1), BM_CLICK, 0, 0);
+    SetFocus(GetDlgItem(toolBar, cmd::kToolButtonBase + 1));
+    pressKey(VK_F12);
+    pressKey(VK_F12);
+    pressKey(VK_F12);
+    EXPECT_EQ(w.currentPage(), 4);
+    EXPECT_EQ(GetFocus(), GetDlgItem(toolBar, cmd::kToolButtonBase + 4));
+    pressKey(VK_SPACE);
+    EXPECT_EQ(w.currentPage(), 4) << "Space on the focused page button keeps the page";
 }
 
 TEST_F(MainWindowTest, At144DpiEverythingIsOneAndAHalfTimesLarger) {
@@ -334,6 +398,18 @@ TEST_F(MainWindowTest, PartlyVisiblePositionIsUsedUnchanged) {
     EXPECT_EQ(r.top, 16);
 }
 
+TEST_F(MainWindowTest, AWindowWhoseTitleBarIsOffTheScreenMovesJustEnoughToReachIt) {
+    writeSettings("[Form]\r\nLEFT=-60\r\nTOP=-440\r\n");
+    auto& w = open();
+    RECT r{};
+    GetWindowRect(w.hwnd(), &r);
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    GetMonitorInfoW(MonitorFromWindow(w.hwnd(), MONITOR_DEFAULTTONEAREST), &mi);
+    EXPECT_EQ(r.top, mi.rcWork.top);
+    EXPECT_EQ(r.left, -60) << "only as far as needed";
+}
+
 TEST_F(MainWindowTest, UnreadableFileAtStartShowsTheErrorAndStillGivesAWorkingWindow) {
     setUnhandledErrorTitle(text::kAppTitle);
     CreateDirectoryA(settingsPath().c_str(), nullptr);
@@ -355,6 +431,23 @@ TEST_F(MainWindowTest, UnreadableFileAtStartShowsTheErrorAndStillGivesAWorkingWi
     EXPECT_EQ(w.hwnd(), nullptr);
     ASSERT_EQ(answer.seen().size(), 2u);
     EXPECT_NE(answer.seen()[1].text.find(" は開けません"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, AfterAnUnreadableStartTheFirstGoodReadTakesNamesAndOption) {
+    setUnhandledErrorTitle(text::kAppTitle);
+    CreateDirectoryA(settingsPath().c_str(), nullptr);
+    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    auto& w = open();
+    ASSERT_EQ(answer.seen().size(), 1u);
+    RemoveDirectoryA(settingsPath().c_str());
+    writeSettings("[PAGE_NM]\r\n1=one\r\n2=two\r\n[SEND_ADD]\r\n0=1\r\n");
+    pressKey(VK_F12);
+    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "two");
+    EXPECT_TRUE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
+    EXPECT_EQ(w.pageNames()[0], "one");
+    // Toggling now inverts what the file holds.
+    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kMnSendAdd, 0);
+    EXPECT_NE(settingsBytes().find("[SEND_ADD]\r\n0=0\r\n"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, ReadOnlyFileAtCloseShowsTheCreateErrorAndClosesAnyway) {

@@ -39,6 +39,9 @@ class MainWindowTest : public ::testing::Test {
         pump(window.get(), 30);
     }
     HWND slot(int keyNumber) const { return window->slotButton(keyNumber).hwnd(); }
+    // Right-clicks a slot button and picks an item of its menu with the keyboard (0: the
+    // first item; separators do not count), then lets the command run.
+    void chooseFromSlotMenu(int keyNumber, int item);
     std::string caption(int keyNumber) const { return windowText(slot(keyNumber)); }
     HWND control(int id) const;
     RECT clientRectOf(HWND child) const;
@@ -59,6 +62,27 @@ inline HWND MainWindowTest::control(int id) const {
         found = GetDlgItem(GetDlgItem(window->hwnd(), cmd::kToolBar), id);
     }
     return found;
+}
+
+inline void MainWindowTest::chooseFromSlotMenu(int keyNumber, int item) {
+    static int s_downs;
+    s_downs = item + 1;
+    // The menu runs its own loop: it is driven from a timer, as the keyboard would.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu == nullptr || !IsWindowVisible(menu)) {
+            return;
+        }
+        KillTimer(nullptr, id);
+        for (int i = 0; i < s_downs; ++i) {
+            PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        }
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    // A right button release makes the window send WM_CONTEXTMENU, as a real click does.
+    PostMessageW(slot(keyNumber), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    pump(window.get(), 300);
+    KillTimer(nullptr, timer);
 }
 
 inline RECT MainWindowTest::clientRectOf(HWND child) const {

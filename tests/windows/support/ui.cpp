@@ -1,14 +1,11 @@
 #include "tests/windows/support/ui.h"
 
 #include "app/main_window.h"
+#include "platform/dialog.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 
 namespace tarvok::test {
-
-namespace {
-BoxAnswerer* g_answerer = nullptr;
-}
 
 void pump(const MainWindow* window, int ms) {
     pumpUntil(
@@ -20,7 +17,7 @@ bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int 
     for (;;) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (window == nullptr || !window->translateAccelerator(message)) {
+            if (window == nullptr || !window->preTranslateMessage(message)) {
                 TranslateMessage(&message);
                 DispatchMessageW(&message);
             }
@@ -55,62 +52,198 @@ std::string windowText(HWND window) {
     return narrow(text);
 }
 
-BoxAnswerer::BoxAnswerer(How how, int buttonId) : how_(how), buttonId_(buttonId) {
-    g_answerer = this;
-    timer_ = SetTimer(nullptr, 0, 30, onTimer);
+std::string DialogView::caption() const {
+    return windowText(hwnd_);
 }
 
-BoxAnswerer::~BoxAnswerer() {
-    KillTimer(nullptr, timer_);
-    g_answerer = nullptr;
+std::string DialogView::className() const {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd_, name, 64);
+    return narrow(name);
 }
 
-void CALLBACK BoxAnswerer::onTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_answerer != nullptr) {
-        g_answerer->check();
+std::string DialogView::text(int id) const {
+    HWND h = item(id);
+    const auto n = SendMessageW(h, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring buffer(static_cast<std::size_t>(n) + 1, L'\0');
+    const auto got = SendMessageW(h, WM_GETTEXT, static_cast<WPARAM>(n + 1),
+                                  reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(static_cast<std::size_t>(got));
+    return narrow(buffer);
+}
+
+void DialogView::setText(int id, const std::string& value) const {
+    const std::wstring wide = widen(value);
+    SendMessageW(item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+bool DialogView::checked(int id) const {
+    return SendMessageW(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void DialogView::click(int id) const {
+    PostMessageW(item(id), BM_CLICK, 0, 0);
+}
+
+void DialogView::key(UINT virtualKey) const {
+    HWND target = GetFocus();
+    if (target == nullptr || GetAncestor(target, GA_ROOT) != hwnd_) {
+        target = hwnd_;
     }
+    postKey(target, virtualKey);
 }
 
-void BoxAnswerer::check() {
-    HWND box = nullptr;
+void DialogView::close() const {
+    PostMessageW(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+int DialogView::focusedId() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(hwnd_, nullptr), &info);
+    return info.hwndFocus != nullptr && IsChild(hwnd_, info.hwndFocus)
+               ? GetDlgCtrlID(info.hwndFocus)
+               : 0;
+}
+
+RECT DialogView::clientRect(int id) const {
+    RECT r{};
+    GetWindowRect(item(id), &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+HFONT DialogView::font(int id) const {
+    return reinterpret_cast<HFONT>(SendMessageW(item(id), WM_GETFONT, 0, 0));
+}
+
+namespace {
+
+UiDriver* g_driver = nullptr;
+
+bool isOurBox(HWND h) {
+    return GetDlgItem(h, kBoxTextId) != nullptr;
+}
+
+// The window the user would be looking at: a visible, enabled window of ours on this thread.
+HWND activeModal() {
+    HWND found = nullptr;
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND h, LPARAM out) -> BOOL {
-            if (IsWindowVisible(h) && GetDlgItem(h, kBoxTextId) != nullptr) {
+            if (IsWindowVisible(h) && IsWindowEnabled(h) &&
+                GetPropW(h, kDialogProperty) != nullptr) {
                 *reinterpret_cast<HWND*>(out) = h;
                 return FALSE;
             }
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&box));
-    if (box == nullptr) {
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+} // namespace
+
+UiDriver::UiDriver() : previous_(g_driver) {
+    g_driver = this;
+    timer_ = SetTimer(nullptr, 0, 30, onTimer);
+}
+
+UiDriver::~UiDriver() {
+    KillTimer(nullptr, timer_);
+    g_driver = previous_;
+}
+
+UiDriver& UiDriver::box(int answer) {
+    steps_.push_back({true, answer, {}});
+    return *this;
+}
+
+UiDriver& UiDriver::dialog(std::function<void(const DialogView&)> act) {
+    steps_.push_back({false, 0, std::move(act)});
+    return *this;
+}
+
+void CALLBACK UiDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_driver != nullptr) {
+        g_driver->tick();
+    }
+}
+
+void UiDriver::answer(HWND box, int how) {
+    switch (how) {
+    case 0:
+        PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case IDCANCEL:
+        postKey(GetFocus() != nullptr ? GetFocus() : box, VK_ESCAPE);
+        break;
+    case -VK_RETURN:
+        postKey(GetFocus() != nullptr ? GetFocus() : box, VK_RETURN);
+        break;
+    default:
+        PostMessageW(GetDlgItem(box, how), BM_CLICK, 0, 0);
+        break;
+    }
+}
+
+void UiDriver::tick() {
+    HWND window = activeModal();
+    if (window == nullptr) {
         lastBox_ = nullptr;
         return;
     }
-    if (box == lastBox_) {
+    const bool box = isOurBox(window);
+    if (box && window == lastBox_) {
+        return; // answered already; its answer is on the way
+    }
+    if (box) {
+        lastBox_ = window;
+        SeenBox seen;
+        seen.caption = windowText(window);
+        seen.text = windowText(GetDlgItem(window, kBoxTextId));
+        for (int id : {IDOK, IDYES, IDNO}) {
+            if (HWND b = GetDlgItem(window, id)) {
+                seen.buttons.push_back(windowText(b));
+            }
+        }
+        seen.focusedId = GetDlgCtrlID(GetFocus());
+        seen.defaultId = LOWORD(SendMessageW(window, DM_GETDEFID, 0, 0));
+        boxes_.push_back(seen);
+    }
+    if (!steps_.empty() && steps_.front().isBox == box) {
+        Step step = std::move(steps_.front());
+        steps_.erase(steps_.begin());
+        if (box) {
+            answer(window, step.answer);
+        } else {
+            dialogs_.push_back(windowText(window));
+            step.act(DialogView(window));
+        }
         return;
     }
-    lastBox_ = box;
-    SeenBox seen;
-    seen.caption = windowText(box);
-    seen.text = windowText(GetDlgItem(box, kBoxTextId));
-    for (int id : {IDOK, IDYES, IDNO}) {
-        if (HWND b = GetDlgItem(box, id)) {
-            seen.buttons.push_back(windowText(b));
+    if (box) {
+        if (countBoxesAsUnexpected_) {
+            ++unexpected_;
         }
+        answer(window, fallbackAnswer_);
+    } else {
+        ++unexpected_;
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
-    seen.focusedId = GetDlgCtrlID(GetFocus());
-    seen.defaultId = LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0));
-    seen_.push_back(seen);
-    switch (how_) {
+}
+
+BoxAnswerer::BoxAnswerer(How how, int buttonId) {
+    countBoxesAsUnexpected_ = false;
+    switch (how) {
     case How::Escape:
-        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+        fallbackAnswer_ = IDCANCEL;
         break;
     case How::Enter:
-        PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+        fallbackAnswer_ = -VK_RETURN;
         break;
     case How::Button:
-        PostMessageW(GetDlgItem(box, buttonId_), BM_CLICK, 0, 0);
+        fallbackAnswer_ = buttonId;
         break;
     }
 }

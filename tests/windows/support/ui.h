@@ -33,26 +33,89 @@ struct SeenBox {
     int defaultId = 0;
 };
 
-// Watches this thread for our message boxes (dialogs with a text control) and answers each
-// with the given key (VK_ESCAPE, VK_RETURN) or by pressing the button with the given id.
-class BoxAnswerer {
+// One of our dialogs as a user sees it: controls found by id, read, filled and pressed the
+// way the keyboard and mouse would. Works on dialogs of other processes too.
+class DialogView {
+  public:
+    explicit DialogView(HWND dialog) : hwnd_(dialog) {}
+    HWND hwnd() const { return hwnd_; }
+    HWND item(int id) const { return GetDlgItem(hwnd_, id); }
+    std::string caption() const;
+    std::string className() const;
+    std::string text(int id) const;
+    // Replaces a field's text as typing would (the field reports the change).
+    void setText(int id, const std::string& value) const;
+    bool checked(int id) const;
+    bool enabled(int id) const { return IsWindowEnabled(item(id)) != FALSE; }
+    bool visible(int id) const { return IsWindowVisible(item(id)) != FALSE; }
+    // Clicks a button, check box or radio button (posted, as a real click arrives).
+    void click(int id) const;
+    // A key pressed in the control that has the focus (or in the dialog).
+    void key(UINT virtualKey) const;
+    // The close box.
+    void close() const;
+    int focusedId() const;
+    RECT clientRect(int id) const; // in the dialog's client coordinates
+    HFONT font(int id) const;
+
+  private:
+    HWND hwnd_;
+};
+
+// Plays the user at the modal windows of this thread, from a timer that also runs inside
+// their message loops. Steps run in order, one per tick: a box step waits for one of our
+// message boxes, a dialog step for one of our dialogs. What a step posts (clicks, keys) has
+// been handled by the next tick. Windows that come when no step is left are closed the safe
+// way (Esc, close box) and counted as unexpected.
+class UiDriver {
+  public:
+    UiDriver();
+    ~UiDriver();
+    UiDriver(const UiDriver&) = delete;
+    UiDriver& operator=(const UiDriver&) = delete;
+
+    // Answers the next message box with one of its buttons (IDOK, IDYES, IDNO), or with
+    // IDCANCEL for Esc, or 0 for the close box.
+    UiDriver& box(int answer);
+    UiDriver& dialog(std::function<void(const DialogView&)> act);
+
+    const std::vector<SeenBox>& boxes() const { return boxes_; }
+    // Captions of the dialogs the steps acted on, in order.
+    const std::vector<std::string>& dialogs() const { return dialogs_; }
+    bool finished() const { return steps_.empty(); }
+    int unexpected() const { return unexpected_; }
+
+  protected:
+    // What a box gets when no step is left.
+    int fallbackAnswer_ = IDCANCEL;
+    bool countBoxesAsUnexpected_ = true;
+
+  private:
+    struct Step {
+        bool isBox;
+        int answer;
+        std::function<void(const DialogView&)> act;
+    };
+    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
+    void tick();
+    void answer(HWND box, int how);
+
+    UINT_PTR timer_;
+    std::vector<Step> steps_;
+    std::vector<SeenBox> boxes_;
+    std::vector<std::string> dialogs_;
+    HWND lastBox_ = nullptr;
+    int unexpected_ = 0;
+    UiDriver* previous_ = nullptr;
+};
+
+// Watches this thread for our message boxes and answers each with the given key (Esc,
+// Enter) or by pressing the button with the given id.
+class BoxAnswerer : public UiDriver {
   public:
     enum class How { Escape, Enter, Button };
     explicit BoxAnswerer(How how = How::Escape, int buttonId = 0);
-    ~BoxAnswerer();
-    BoxAnswerer(const BoxAnswerer&) = delete;
-    BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-    const std::vector<SeenBox>& seen() const { return seen_; }
-
-  private:
-    static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
-    void check();
-
-    How how_;
-    int buttonId_;
-    UINT_PTR timer_;
-    std::vector<SeenBox> seen_;
-    HWND lastBox_ = nullptr;
+    const std::vector<SeenBox>& seen() const { return boxes(); }
 };
 
 } // namespace tarvok::test

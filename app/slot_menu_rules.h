@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvok {
+
+// The question asked before a registration replaces a slot's other kind of target.
+// `head` is the piece naming what the slot holds now.
+std::string replaceQuestion(std::string_view head, std::string_view caption,
+                            std::string_view menuCaption);
+
+// The confirmation before a slot is cleared.
+std::string clearSlotQuestion(std::string_view caption);
+
+} // namespace tarvok

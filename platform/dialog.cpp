@@ -1,0 +1,322 @@
+#include "platform/dialog.h"
+
+#include "platform/dpi.h"
+#include "platform/text.h"
+#include "platform/unhandled.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <set>
+
+namespace tarvok {
+
+namespace {
+
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+// Screens have the window class their design names, so automation can find them; the class
+// is a dialog class (DefDlgProc, DLGWINDOWEXTRA) registered on first use.
+void registerDialogClass(const wchar_t* name) {
+    static std::set<std::wstring> registered;
+    if (name == nullptr || registered.contains(name)) {
+        return;
+    }
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = DefDlgProcW;
+    cls.cbWndExtra = DLGWINDOWEXTRA;
+    cls.hInstance = GetModuleHandleW(nullptr);
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = name;
+    RegisterClassExW(&cls);
+    registered.insert(name);
+}
+
+// An empty template: the controls are created in pixels at WM_INITDIALOG.
+std::vector<WORD> emptyTemplate(const wchar_t* windowClass) {
+    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
+    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
+    header->style = kDialogStyle;
+    header->dwExtendedStyle = WS_EX_DLGMODALFRAME;
+    words.push_back(0); // no menu
+    if (windowClass == nullptr) {
+        words.push_back(0);
+    } else {
+        for (const wchar_t* c = windowClass; *c != 0; ++c) {
+            words.push_back(static_cast<WORD>(*c));
+        }
+        words.push_back(0);
+    }
+    words.push_back(0); // the caption is set at WM_INITDIALOG
+    return words;
+}
+
+} // namespace
+
+Dialog::Dialog(Frame frame) : frame_(frame) {}
+
+Dialog::~Dialog() {
+    if (hwnd_ != nullptr) {
+        EndDialog(hwnd_, IDCANCEL);
+    }
+}
+
+void Dialog::setCaption(const std::string& caption) {
+    caption_ = caption;
+    if (hwnd_ != nullptr) {
+        setWindowText(hwnd_, caption_);
+    }
+}
+
+int Dialog::showModal(HWND owner) {
+    registerDialogClass(frame_.windowClass);
+    const std::vector<WORD> tpl = emptyTemplate(frame_.windowClass);
+    const INT_PTR result = DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), owner,
+        procedure, reinterpret_cast<LPARAM>(this));
+    return result <= 0 ? IDCANCEL : static_cast<int>(result);
+}
+
+void Dialog::end(int result) {
+    EndDialog(hwnd_, result);
+}
+
+void Dialog::setClientSize(int width, int height) {
+    RECT frame{0, 0, width, height};
+    adjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)), dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Dialog::px(int designPixels) const {
+    return scale(designPixels, dpi_);
+}
+
+HFONT Dialog::font(int pixels, bool bold, const wchar_t* face) {
+    const auto key = std::make_tuple(pixels, bold, std::wstring(face));
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        found = fonts_.emplace(key, uiFont(pixels, bold, dpi_, face)).first;
+    }
+    return found->second.get();
+}
+
+void Dialog::focusOn(int id) {
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(id)), TRUE);
+}
+
+SpeedButton& Dialog::speedButton(int id) {
+    return *speedButtons_.at(id);
+}
+
+void Dialog::addAll(std::span<const ControlSpec> specs) {
+    for (const auto& spec : specs) {
+        add(spec);
+    }
+}
+
+HWND Dialog::add(const ControlSpec& spec) {
+    using Kind = ControlSpec::Kind;
+    HFONT f = font(spec.fontPixels > 0 ? spec.fontPixels : frame_.fontPixels, false,
+                   spec.face != nullptr ? spec.face : kUiFace);
+    if (spec.kind == Kind::RadioGroup) {
+        addRadioGroup(spec, f);
+        return item(spec.id);
+    }
+    HWND h = nullptr;
+    switch (spec.kind) {
+    case Kind::Label:
+        h = makeChild(hwnd_, L"STATIC", spec.text, SS_LEFT | SS_NOPREFIX, spec.id);
+        break;
+    case Kind::Edit:
+    case Kind::ReadOnlyEdit:
+        h = makeChild(hwnd_, L"EDIT", spec.text,
+                      WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL |
+                          (spec.kind == Kind::ReadOnlyEdit ? ES_READONLY : 0),
+                      spec.id, WS_EX_CLIENTEDGE);
+        break;
+    case Kind::Button:
+        h = makeChild(hwnd_, L"BUTTON", spec.text, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, spec.id);
+        break;
+    case Kind::DefaultButton:
+        h = makeChild(hwnd_, L"BUTTON", spec.text, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,
+                      spec.id);
+        SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(spec.id), 0);
+        break;
+    case Kind::CheckBox:
+        h = makeChild(hwnd_, L"BUTTON", spec.text, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX,
+                      spec.id);
+        break;
+    case Kind::Frame:
+        h = makeChild(hwnd_, L"STATIC", "", SS_ETCHEDFRAME, spec.id);
+        break;
+    case Kind::SpeedButton: {
+        auto button = std::make_unique<SpeedButton>();
+        button->create(hwnd_, spec.id, spec.text, SpeedButton::Focus::Keeps);
+        h = button->hwnd();
+        speedButtons_[spec.id] = std::move(button);
+        break;
+    }
+    case Kind::RadioGroup:
+        break;
+    }
+    setFont(h, f);
+    Box box = spec.box;
+    if (box.width == 0 || box.height == 0) {
+        const SIZE size = measureText(h, f, widen(spec.text));
+        MoveWindow(h, px(box.left), px(box.top), box.width == 0 ? size.cx : px(box.width),
+                   box.height == 0 ? size.cy : px(box.height), FALSE);
+    } else {
+        moveTo(h, box, dpi_);
+    }
+    return h;
+}
+
+// A captioned box of radio buttons laid out in columns, the first column filled first: the
+// caption's line at the top, the rows sharing the height below it.
+void Dialog::addRadioGroup(const ControlSpec& spec, HFONT itemFont) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const auto end = spec.text.find('\n', start);
+        lines.push_back(spec.text.substr(start, end - start));
+        if (end == std::string::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    const std::string caption = lines.front();
+    lines.erase(lines.begin());
+    HFONT captionFont = font(frame_.fontPixels);
+    HWND group = makeChild(hwnd_, L"BUTTON", caption, BS_GROUPBOX, spec.id);
+    setFont(group, captionFont);
+    moveTo(group, spec.box, dpi_);
+
+    const int count = static_cast<int>(lines.size());
+    const int columns = std::max(1, spec.columns);
+    const int perColumn = (count + columns - 1) / columns;
+    const int lineHeight = measureText(group, captionFont, L"0").cy;
+    const int width = px(spec.box.width);
+    const int height = px(spec.box.height);
+    const int columnWidth = (width - px(10)) / columns;
+    const int usable = height - lineHeight - px(5);
+    const int rowHeight = usable / std::max(1, perColumn);
+    const int topMargin = lineHeight + 1 + (usable % std::max(1, perColumn)) / 2;
+    for (int i = 0; i < count; ++i) {
+        const DWORD style =
+            BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0) | BS_MULTILINE;
+        HWND radio =
+            makeChild(hwnd_, L"BUTTON", lines[static_cast<std::size_t>(i)], style, spec.id + 1 + i);
+        setFont(radio, itemFont);
+        MoveWindow(radio, px(spec.box.left) + (i / perColumn) * columnWidth + px(8),
+                   px(spec.box.top) + (i % perColumn) * rowHeight + topMargin, columnWidth,
+                   rowHeight, FALSE);
+    }
+}
+
+void Dialog::initialise() {
+    dpi_ = windowDpi(hwnd_);
+    fonts_.clear();
+    speedButtons_.clear();
+    setWindowText(hwnd_, caption_);
+    setClientSize(px(frame_.clientWidth), px(frame_.clientHeight));
+    build();
+    HWND owner = GetWindow(hwnd_, GW_OWNER);
+    RECT around{};
+    if (!frame_.centreOnScreen && owner != nullptr && IsWindowVisible(owner) &&
+        GetWindowRect(owner, &around)) {
+        RECT mine{};
+        GetWindowRect(hwnd_, &mine);
+        const int w = mine.right - mine.left;
+        const int h = mine.bottom - mine.top;
+        const int left = (around.left + around.right - w) / 2;
+        const int top = (around.top + around.bottom - h) / 2;
+        const POINT at = keptOnMonitor({left, top, left + w, top + h});
+        SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        centreOnScreen(hwnd_);
+    }
+    onInit();
+    if (!IsChild(hwnd_, GetFocus())) {
+        if (HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
+            SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+        }
+    }
+}
+
+INT_PTR Dialog::dispatch(UINT m, WPARAM w, LPARAM l) {
+    LRESULT result = 0;
+    if (onMessage(m, w, l, result)) {
+        return SetDlgMsgResult(hwnd_, m, result);
+    }
+    switch (m) {
+    case WM_COMMAND: {
+        const int id = LOWORD(w);
+        if (onCommand(id, HIWORD(w), reinterpret_cast<HWND>(l))) {
+            return TRUE;
+        }
+        // The close box arrives as WM_CLOSE (below); IDCANCEL here is Esc.
+        if (id == IDCANCEL && frame_.escapeCancels) {
+            end(IDCANCEL);
+        }
+        // A screen without a default button ignores Enter: the dialog manager sends IDOK.
+        return TRUE;
+    }
+    case WM_CLOSE:
+        if (frame_.closeBoxCancels) {
+            end(IDCANCEL);
+        }
+        return TRUE;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd_, &ps);
+        onPaint(dc);
+        EndPaint(hwnd_, &ps);
+        return TRUE;
+    }
+    case WM_DRAWITEM:
+        return SetDlgMsgResult(
+            hwnd_, m, SpeedButton::drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l), dpi_));
+    default:
+        return FALSE;
+    }
+}
+
+INT_PTR CALLBACK Dialog::procedure(HWND h, UINT m, WPARAM w, LPARAM l) {
+    Dialog* self = nullptr;
+    if (m == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(l);
+        SetWindowLongPtrW(h, DWLP_USER, l);
+        SetPropW(h, kDialogProperty, self);
+        self->hwnd_ = h;
+        // A screen that cannot be built is not shown half-built: its error is reported and
+        // the dialog ends as if cancelled.
+        if (!runGuarded(
+                h,
+                [&] {
+                    self->initialise();
+                    return true;
+                },
+                false)) {
+            EndDialog(h, IDCANCEL);
+        }
+        return FALSE;
+    }
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(h, DWLP_USER));
+    if (self == nullptr) {
+        return FALSE;
+    }
+    if (m == WM_NCDESTROY) {
+        RemovePropW(h, kDialogProperty);
+        SetWindowLongPtrW(h, DWLP_USER, 0);
+        self->hwnd_ = nullptr;
+        return FALSE;
+    }
+    return runGuarded(
+        h, [&] { return self->dispatch(m, w, l); }, INT_PTR{TRUE});
+}
+
+} // namespace tarvok

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/speed_button.h"
+#include "platform/win_handles.h"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tarvok {
+
+// One control of a screen, as the screen's design table gives it. Controls are created in
+// the order of the table, which is also their tab order.
+struct ControlSpec {
+    enum class Kind {
+        Label,         // static text; a zero width or height is sized to the text
+        Edit,          // one-line field
+        ReadOnlyEdit,  // one-line field the user can select but not change
+        Button,        // push button
+        DefaultButton, // the push button Enter presses
+        CheckBox,
+        Frame,       // an etched rectangle around other controls
+        RadioGroup,  // a captioned box of radio buttons; text: caption, then "\n"-separated items
+        SpeedButton, // a flat button that leaves the focus where it is
+    };
+    Kind kind;
+    int id = -1; // radio items take id + 1, id + 2, ...
+    std::string text;
+    Box box;
+    int fontPixels = 0; // 0: the dialog's font
+    int columns = 1;    // radio groups
+    const wchar_t* face = nullptr;
+};
+
+// A modal dialog from an in-memory template: the dialog manager gives Tab order, Esc and the
+// default button; the controls are created at their design positions scaled by the DPI.
+// A screen derives from it, builds its controls in build() and handles its own commands.
+// Every message passes through the program's error guard, so an error in a handler ends
+// that operation with its message and leaves the dialog open.
+class Dialog {
+  public:
+    struct Frame {
+        const wchar_t* windowClass = nullptr; // registered on first use; nullptr: #32770
+        int clientWidth = 0;                  // design pixels
+        int clientHeight = 0;
+        int fontPixels = 12;
+        // Esc presses the cancel button (and the close box cancels): screens with a
+        // "キャンセル" button. Without one Esc does nothing.
+        bool escapeCancels = true;
+        // The close box (and Alt+F4) closes with IDCANCEL.
+        bool closeBoxCancels = true;
+        // Centred on the screen; otherwise centred on the owner.
+        bool centreOnScreen = true;
+    };
+
+    explicit Dialog(Frame frame);
+    virtual ~Dialog();
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Sets the window caption; before or while the dialog is shown.
+    void setCaption(const std::string& caption);
+    const std::string& caption() const { return caption_; }
+
+    // Shows the dialog modally and returns the result given to end() (IDCANCEL when the
+    // dialog could not be shown).
+    int showModal(HWND owner);
+    HWND hwnd() const { return hwnd_; }
+    UINT dpi() const { return dpi_; }
+
+  protected:
+    // Creates the controls (with add()); the window exists and has its size.
+    virtual void build() = 0;
+    // The controls exist; fill them. The first control in tab order gets the focus unless
+    // this gives it elsewhere.
+    virtual void onInit() {}
+    virtual bool onCommand(int id, int notification, HWND control) {
+        (void)id, (void)notification, (void)control;
+        return false;
+    }
+    // Any other message; returns whether it was handled and sets its result.
+    virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        (void)message, (void)wParam, (void)lParam, (void)result;
+        return false;
+    }
+    // Paints what the screen draws on its own face (texts that are not controls).
+    virtual void onPaint(HDC dc) { (void)dc; }
+
+    void end(int result);
+    // For screens that size themselves to their content (device pixels).
+    void setClientSize(int width, int height);
+
+    HWND add(const ControlSpec& spec);
+    void addAll(std::span<const ControlSpec> specs);
+    SpeedButton& speedButton(int id);
+    HWND item(int id) const { return GetDlgItem(hwnd_, id); }
+    std::string text(int id) const { return windowText(item(id)); }
+    void setText(int id, const std::string& value) { setWindowText(item(id), value); }
+    // Moves the focus as the dialog manager does (the default button follows it).
+    void focusOn(int id);
+    // The interface font at a height in design pixels; created once per dialog.
+    HFONT font(int pixels, bool bold = false, const wchar_t* face = kUiFace);
+    int px(int designPixels) const;
+
+  private:
+    static INT_PTR CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l);
+    INT_PTR dispatch(UINT m, WPARAM w, LPARAM l);
+    void initialise();
+    void addRadioGroup(const ControlSpec& spec, HFONT font);
+
+    Frame frame_;
+    std::string caption_;
+    HWND hwnd_ = nullptr;
+    UINT dpi_ = 96;
+    std::map<std::tuple<int, bool, std::wstring>, UniqueFont> fonts_;
+    std::map<int, std::unique_ptr<SpeedButton>> speedButtons_;
+};
+
+// The window property that marks our dialogs, so tools and tests can tell them apart.
+inline constexpr wchar_t kDialogProperty[] = L"tarvok.Dialog";
+
+} // namespace tarvok

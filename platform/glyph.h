@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/win_handles.h"
+
+#include <memory>
+
+namespace tarvok {
+
+// A button's glyph: an icon drawn into a bitmap of the icon's size over the window colour,
+// with the colour of its lower-left pixel as the transparent colour.
+struct Glyph {
+    UniqueBitmap bitmap;
+    SIZE size{0, 0};
+    COLORREF transparent = 0;
+};
+
+// A 32-bit top-down device-independent bitmap: drawn into inside the process, with no round
+// trip to the display for each operation.
+UniqueBitmap makeDib(HDC reference, int width, int height);
+
+// The icon glyph rule: fill with the window colour, draw the icon at (0, 0), set the
+// lower-left pixel to the window colour. The icon is only read. `size` 0 keeps the icon's
+// own size.
+std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour, SIZE size = {0, 0});
+
+} // namespace tarvok

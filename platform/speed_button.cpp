@@ -1,0 +1,191 @@
+#include "platform/speed_button.h"
+
+#include "platform/controls.h"
+#include "platform/dpi.h"
+#include "platform/text.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace tarvok {
+
+namespace {
+constexpr wchar_t kProperty[] = L"tarvok.SpeedButton";
+constexpr int kGlyphSpacing = 4;
+} // namespace
+
+void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus focus) {
+    focus_ = focus;
+    const DWORD style = BS_OWNERDRAW | (focus == Focus::Takes ? WS_TABSTOP : 0);
+    hwnd_ = makeChild(parent, L"BUTTON", caption, style, id);
+    SetPropW(hwnd_, kProperty, this);
+    SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+bool SpeedButton::drawItem(const DRAWITEMSTRUCT& item, UINT dpi) {
+    if (item.CtlType != ODT_BUTTON) {
+        return false;
+    }
+    const auto* self = static_cast<const SpeedButton*>(GetPropW(item.hwndItem, kProperty));
+    if (self == nullptr) {
+        return false;
+    }
+    self->draw(item, dpi);
+    return true;
+}
+
+void SpeedButton::show(const std::string& caption, std::shared_ptr<const Glyph> glyph) {
+    // The glyph goes first: a BUTTON repaints as soon as its text changes.
+    const bool sameGlyph = glyph == glyph_;
+    glyph_ = std::move(glyph);
+    if (windowText(hwnd_) != caption) {
+        setWindowText(hwnd_, caption);
+    } else if (!sameGlyph) {
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
+void SpeedButton::setGlyph(std::shared_ptr<const Glyph> glyph) {
+    if (glyph != glyph_) {
+        glyph_ = std::move(glyph);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
+void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
+    const RECT& target = item.rcItem;
+    const int width = target.right - target.left;
+    const int height = target.bottom - target.top;
+    // Drawn off screen and copied in one step: no flicker, and one transfer to the display
+    // instead of one per glyph, edge and text.
+    MemoryDc dc(item.hDC);
+    UniqueBitmap canvas = makeDib(item.hDC, width, height);
+    Selection canvas_(dc.get(), canvas.get());
+    Selection font(dc.get(),
+                   reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    RECT r{0, 0, width, height};
+    FillRect(dc.get(), &r, GetSysColorBrush(COLOR_BTNFACE));
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0 || pressed_;
+    if (pressed) {
+        DrawEdge(dc.get(), &r, BDR_SUNKENOUTER, BF_RECT);
+    } else if (hot_) {
+        DrawEdge(dc.get(), &r, BDR_RAISEDINNER, BF_RECT);
+    }
+    const int shift = pressed ? 1 : 0;
+    int x = scale(margin_, dpi) + shift;
+    if (glyph_) {
+        MemoryDc mem(item.hDC);
+        Selection glyph(mem.get(), glyph_->bitmap.get());
+        const int y = (height - glyph_->size.cy) / 2 + shift;
+        TransparentBlt(dc.get(), x, y, glyph_->size.cx, glyph_->size.cy, mem.get(), 0, 0,
+                       glyph_->size.cx, glyph_->size.cy, glyph_->transparent);
+        x += glyph_->size.cx + scale(kGlyphSpacing, dpi);
+    }
+    const std::wstring caption = widen(windowText(item.hwndItem));
+    RECT text{x, shift, width - scale(2, dpi), height + shift};
+    SetBkMode(dc.get(), TRANSPARENT);
+    const bool enabled = (item.itemState & ODS_DISABLED) == 0;
+    SetTextColor(dc.get(), GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    // The caption is the user's own text: "&" is shown, not turned into an underline.
+    DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+    // A dotted frame only once the keyboard has been used: a click must leave the button flat.
+    if ((item.itemState & ODS_FOCUS) && !focusCuesHidden(item.hwndItem)) {
+        RECT focus = r;
+        InflateRect(&focus, -scale(2, dpi), -scale(2, dpi));
+        DrawFocusRect(dc.get(), &focus);
+    }
+    BitBlt(item.hDC, target.left, target.top, width, height, dc.get(), 0, 0, SRCCOPY);
+}
+
+// A button that keeps the focus elsewhere tracks the mouse itself: the BUTTON class would
+// take the focus on the press.
+LRESULT SpeedButton::keepFocusMouse(HWND h, UINT m, LPARAM l) {
+    switch (m) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetCapture(h);
+        pressed_ = true;
+        InvalidateRect(h, nullptr, FALSE);
+        break;
+    case WM_MOUSEMOVE:
+        if (GetCapture() == h) {
+            RECT r{};
+            GetClientRect(h, &r);
+            const bool inside = PtInRect(&r, POINT{GET_X_LPARAM(l), GET_Y_LPARAM(l)}) != FALSE;
+            if (inside != pressed_) {
+                pressed_ = inside;
+                InvalidateRect(h, nullptr, FALSE);
+            }
+        }
+        break;
+    case WM_LBUTTONUP: {
+        const bool click = GetCapture() == h && pressed_;
+        pressed_ = false;
+        ReleaseCapture();
+        InvalidateRect(h, nullptr, FALSE);
+        if (click) {
+            SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(h));
+        }
+        break;
+    }
+    case WM_CAPTURECHANGED:
+        if (pressed_) {
+            pressed_ = false;
+            InvalidateRect(h, nullptr, FALSE);
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR,
+                                           DWORD_PTR data) {
+    auto* self = reinterpret_cast<SpeedButton*>(data);
+    switch (m) {
+    case WM_MOUSEMOVE:
+        if (!self->hot_) {
+            self->hot_ = true;
+            TRACKMOUSEEVENT track{};
+            track.cbSize = sizeof track;
+            track.dwFlags = TME_LEAVE;
+            track.hwndTrack = h;
+            TrackMouseEvent(&track);
+            InvalidateRect(h, nullptr, FALSE);
+        }
+        if (self->focus_ == Focus::Keeps) {
+            return self->keepFocusMouse(h, m, l);
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+        if (self->focus_ == Focus::Keeps) {
+            return self->keepFocusMouse(h, m, l);
+        }
+        break;
+    case WM_MOUSELEAVE:
+        self->hot_ = false;
+        InvalidateRect(h, nullptr, FALSE);
+        break;
+    case WM_UPDATEUISTATE:
+        // The focus frame appears or goes with the cues: repaint the owner-drawn face.
+        InvalidateRect(h, nullptr, FALSE);
+        break;
+    case WM_ERASEBKGND:
+        return 1; // drawn whole in WM_DRAWITEM; erasing first would flicker
+    case WM_NCDESTROY:
+        RemovePropW(h, kProperty);
+        RemoveWindowSubclass(h, subclassProc, 1);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(h, m, w, l);
+}
+
+} // namespace tarvok

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/glyph.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace tarvok {
+
+// A flat button: a real BUTTON child (owner-drawn) whose window text is its caption, so
+// screen readers and automation read it. The border shows only while the mouse is over it;
+// the glyph sits at the left margin and the caption follows it. The slot buttons of the main
+// window take the keyboard focus like any button; the speed buttons of the dialogs do not
+// (a click leaves the focus where it was), as tool buttons do.
+class SpeedButton {
+  public:
+    enum class Focus { Takes, Keeps };
+
+    SpeedButton() = default;
+    SpeedButton(const SpeedButton&) = delete;
+    SpeedButton& operator=(const SpeedButton&) = delete;
+
+    void create(HWND parent, int id, const std::string& caption, Focus focus);
+    HWND hwnd() const { return hwnd_; }
+
+    // Caption and glyph (none when null) in one change, painted once.
+    void show(const std::string& caption, std::shared_ptr<const Glyph> glyph);
+    void setGlyph(std::shared_ptr<const Glyph> glyph);
+    bool hasGlyph() const { return static_cast<bool>(glyph_); }
+    // Design pixels between the left edge and the glyph (or the caption without one).
+    void setMargin(int designPixels) { margin_ = designPixels; }
+
+    // The parent's WM_DRAWITEM: draws the item when it is a speed button. Returns whether it
+    // was one.
+    static bool drawItem(const DRAWITEMSTRUCT& item, UINT dpi);
+
+  private:
+    void draw(const DRAWITEMSTRUCT& item, UINT dpi) const;
+    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT keepFocusMouse(HWND h, UINT m, LPARAM l);
+
+    HWND hwnd_ = nullptr;
+    std::shared_ptr<const Glyph> glyph_;
+    Focus focus_ = Focus::Takes;
+    int margin_ = 3;
+    bool hot_ = false;
+    bool pressed_ = false; // mouse held down on a button that keeps the focus elsewhere
+};
+
+} // namespace tarvok
