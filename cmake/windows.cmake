@@ -32,6 +32,7 @@ add_library(tarvok_platform STATIC
     platform/message_box.cpp
     platform/settings_file.cpp
     platform/shell.cpp
+    platform/shell_items.cpp
     platform/speed_button.cpp
     platform/text.cpp
     platform/unhandled.cpp)

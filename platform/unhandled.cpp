@@ -25,11 +25,12 @@ bool mediumErrorHandlerInstalled() {
 
 void reportUnhandledError(HWND owner, const std::exception& error) noexcept {
     try {
-        if (g_medium) {
-            const auto* app = dynamic_cast<const AppError*>(&error);
-            if (app != nullptr && app->kind() == AppError::Kind::InputOutput) {
-                informationBox(owner, kMsgMediumNotReady);
-            }
+        // Once the file picker has been used, a drive without its medium gets the medium
+        // box. Other errors are still shown: dropping them would report a failed save of the
+        // settings file as success.
+        const auto* app = dynamic_cast<const AppError*>(&error);
+        if (g_medium && app != nullptr && app->kind() == AppError::Kind::InputOutput) {
+            informationBox(owner, kMsgMediumNotReady);
             return;
         }
         stopBox(owner, g_title, withClosingFullStop(error.what()));

@@ -10,9 +10,9 @@ namespace tarvok {
 
 inline constexpr char kMsgMediumNotReady[] = "CD-R/RW, ﾌﾛｯﾋﾟｰ等が正常にセットされていません";
 
-// Where an error ends that no handler dealt with. Until the medium-error handler is installed
-// it is shown in a stop box titled with the application title; from then on, input/output
-// errors of the file system show the medium box and every other error is dropped.
+// Where an error ends that no handler dealt with: a stop box titled with the application
+// title. Once the medium-error handler is installed (by the file picker), input/output errors
+// of the file system show the medium box instead.
 void setUnhandledErrorTitle(const std::string& applicationTitle);
 void installMediumErrorHandler();
 bool mediumErrorHandlerInstalled();

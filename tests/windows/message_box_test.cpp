@@ -116,14 +116,18 @@ TEST(UnhandledErrors, GuardedHandlersNeverLetAnErrorEscape) {
 }
 
 // Kept last in this program: the medium-error handler stays installed for the rest of a run.
-TEST(UnhandledErrorsZ, MediumHandlerShowsOnlyInputOutputErrors) {
+// Other errors are still shown: a failed save of the settings file must not pass as success.
+TEST(UnhandledErrorsZ, MediumHandlerShowsInputOutputErrorsAsAMissingMedium) {
+    setUnhandledErrorTitle("t");
     installMediumErrorHandler();
     BoxAnswerer answer(BoxAnswerer::How::Escape);
-    reportUnhandledError(nullptr, AppError("dropped"));
     reportUnhandledError(nullptr, AppError("drive", AppError::Kind::InputOutput));
-    ASSERT_EQ(answer.seen().size(), 1u);
+    reportUnhandledError(nullptr, AppError("ファイル \"C:\\x\". y を作成できません"));
+    ASSERT_EQ(answer.seen().size(), 2u);
     EXPECT_EQ(answer.seen()[0].caption, "情報");
     EXPECT_EQ(answer.seen()[0].text, "CD-R/RW, ﾌﾛｯﾋﾟｰ等が正常にセットされていません");
+    EXPECT_EQ(answer.seen()[1].caption, "t");
+    EXPECT_EQ(answer.seen()[1].text, "ファイル \"C:\\x\". y を作成できません.");
 }
 
 } // namespace

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <objbase.h>
+#include <wrl/client.h>
+
+namespace tarvok {
+
+using Microsoft::WRL::ComPtr;
+
+// The thread's COM apartment for as long as the object lives (single-threaded, as the
+// shell's objects want). A thread that has one already keeps it.
+class ComApartment {
+  public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    ~ComApartment() {
+        if (SUCCEEDED(result_)) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    HRESULT result_;
+};
+
+} // namespace tarvok
