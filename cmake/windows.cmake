@@ -42,11 +42,16 @@ target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleau
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC
+    app/drop.cpp
     app/glyph_cache.cpp
     app/launch.cpp
     app/main_window.cpp
-    app/pending_commands.cpp
+    app/page_commands.cpp
+    app/register_address.cpp
+    app/register_file.cpp
+    app/register_start_menu.cpp
     app/slot_menu.cpp
+    app/system_commands.cpp
     dialogs/rename_prompt.cpp)
 tarvok_strict(tarvok_screens)
 target_link_libraries(tarvok_screens PUBLIC tarvok_platform tarvok_rules)
