@@ -28,6 +28,7 @@ add_library(tarvok_platform STATIC
     platform/dde.cpp
     platform/dialog.cpp
     platform/dpi.cpp
+    platform/drop.cpp
     platform/glyph.cpp
     platform/message_box.cpp
     platform/settings_file.cpp

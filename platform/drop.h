@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/handle.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace tarvok {
+
+// The window takes files dropped from the shell (WM_DROPFILES). When the launcher runs
+// elevated, a normal Explorer would otherwise be kept from delivering the drop at all.
+void acceptDroppedFiles(HWND window);
+
+struct DropTraits {
+    using Handle = HDROP;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DragFinish(h); }
+};
+
+// The files of one WM_DROPFILES message; the drop is released when the object goes, on
+// every path.
+class DroppedFiles {
+  public:
+    explicit DroppedFiles(HDROP drop) : drop_(drop) {}
+
+    // Where the drop happened, in the client coordinates of the window it was dropped on.
+    POINT point() const;
+    unsigned count() const;
+    // The full path of one dropped item, whatever its length.
+    std::string path(unsigned index) const;
+
+  private:
+    UniqueHandle<DropTraits> drop_;
+};
+
+} // namespace tarvok
