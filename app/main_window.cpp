@@ -194,8 +194,8 @@ void MainWindow::createMenus() {
     appendItem(standard, cmd::kMnWin, std::string(text::kMnWin) + "\t" + text::kMnWinShortcut,
                false);
     HMENU option = CreatePopupMenu();
-    appendItem(option, cmd::kMnPageNm, text::kMnPageNm, false);
-    appendItem(option, cmd::kMnPageDel, text::kMnPageDel, false);
+    appendItem(option, cmd::kMnPageNm, text::kMnPageNm);
+    appendItem(option, cmd::kMnPageDel, text::kMnPageDel);
     AppendMenuW(option, MF_SEPARATOR, 0, nullptr);
     appendItem(option, cmd::kMnImport, text::kMnImport, false);
     AppendMenuW(option, MF_SEPARATOR, 0, nullptr);

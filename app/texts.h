@@ -58,6 +58,12 @@ inline constexpr char kAskReplaceTail[] = "をされますか？";
 inline constexpr char kAskClearSlotHead[] = "このボタンに設定している　\r\n\r\n　　";
 inline constexpr char kAskClearSlotTail[] = "の情報を消去してもよろしいですか？";
 
+// Clearing the page shown: the head, the page number, one line break, the name head, the
+// page's name, two line breaks, the tail. The double quotes belong to the text.
+inline constexpr char kAskClearPageHead[] = "表示している\r\n\r\nページ番号： ";
+inline constexpr char kAskClearPageNameHead[] = "ページネーム：　";
+inline constexpr char kAskClearPageTail[] = "の\"すべての情報\"を消去してもよろしいですか？";
+
 // Naming a slot.
 inline constexpr char kMsgNameMissing[] = "ボタン名が未入力です";
 

@@ -1,0 +1,100 @@
+#include "dialogs/page_name_dialog.h"
+
+#include "dialogs/page_name_dialog_texts.h"
+#include "platform/text.h"
+#include "settings/slot_keys.h"
+
+namespace tarvok {
+
+namespace {
+
+using Kind = ControlSpec::Kind;
+
+constexpr int kFieldLeft = 79;
+constexpr int kFieldTop = 16;
+constexpr int kFieldPitch = 32;
+constexpr int kFieldWidth = 100;
+constexpr int kFieldHeight = 20;
+constexpr int kLabelGap = 15;
+constexpr int kLabelFont = 13;
+
+const ControlSpec kButtons[] = {
+    {Kind::Button, PageNameDialog::kOkId, text::kPageNameOk, {23, 181, 75, 25}},
+    {Kind::Button, IDCANCEL, text::kPageNameCancel, {103, 181, 75, 25}},
+    // Last, so it lies under the fields and labels it encloses.
+    {Kind::Frame, PageNameDialog::kFrameId, "", {8, 7, 185, 167}},
+};
+
+std::size_t index(int page) {
+    return static_cast<std::size_t>(page - kFirstPage);
+}
+
+} // namespace
+
+PageNameDialog::PageNameDialog(PageNames names, std::function<void(const std::string&)> checkName)
+    : Dialog(Frame{.windowClass = L"TF_PAGE_NM", .clientWidth = 203, .clientHeight = 211}),
+      names_(std::move(names)), checkName_(std::move(checkName)) {
+    setCaption(text::kPageNameCaption);
+}
+
+std::optional<PageNames> PageNameDialog::run(HWND owner) {
+    if (showModal(owner) != IDOK) {
+        return std::nullopt;
+    }
+    return names_;
+}
+
+void PageNameDialog::build() {
+    for (int page = kFirstPage; page <= kLastPage; ++page) {
+        const int top = kFieldTop + kFieldPitch * (page - kFirstPage);
+        HWND field =
+            add({Kind::Edit, kFieldBase + page, "", {kFieldLeft, top, kFieldWidth, kFieldHeight}});
+        // A page name has no length limit.
+        SendMessageW(field, EM_LIMITTEXT, 0, 0);
+    }
+    addAll(kButtons);
+    for (int page = kFirstPage; page <= kLastPage; ++page) {
+        // Each label ends 15 pixels left of its field and is centred on the field's height,
+        // so its left edge follows from the width of its text.
+        HWND label = add({Kind::Label,
+                          kLabelBase + page,
+                          text::kPageNameLabels[index(page)],
+                          {0, 0, 0, 0},
+                          kLabelFont});
+        RECT r{};
+        GetWindowRect(label, &r);
+        const int width = r.right - r.left;
+        const int height = r.bottom - r.top;
+        const int top = kFieldTop + kFieldPitch * (page - kFirstPage);
+        MoveWindow(label, px(kFieldLeft - kLabelGap) - width,
+                   px(top) + (px(kFieldHeight) - height) / 2, width, height, FALSE);
+    }
+}
+
+void PageNameDialog::onInit() {
+    for (int page = kFirstPage; page <= kLastPage; ++page) {
+        setText(kFieldBase + page, names_[index(page)]);
+    }
+}
+
+bool PageNameDialog::onCommand(int id, int, HWND) {
+    if (id != kOkId) {
+        return false;
+    }
+    PageNames typed;
+    for (int page = kFirstPage; page <= kLastPage; ++page) {
+        typed[index(page)] = text(kFieldBase + page);
+        try {
+            checkName_(typed[index(page)]);
+        } catch (...) {
+            // The message comes from the error guard; the user corrects this field.
+            focusOn(kFieldBase + page);
+            throw;
+        }
+    }
+    names_ = std::move(typed);
+    end(IDOK);
+    return true;
+}
+
+} // namespace tarvok
