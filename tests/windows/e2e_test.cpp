@@ -1,9 +1,11 @@
 // The real program, started in a temporary program folder with a prepared settings file,
 // driven from outside the way a user's keyboard and mouse would drive it.
 #include "app/main_window.h"
+#include "dialogs/page_name_dialog.h"
 #include "platform/cp932_codec.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "tests/windows/support/drops.h"
 #include "tests/windows/support/process.h"
 #include "tests/windows/support/temp_dir.h"
 #include "tests/windows/support/ui.h"
@@ -68,6 +70,17 @@ class Launcher {
         return process_->waitForExit(10000);
     }
     test::ChildProcess& process() { return *process_; }
+    std::string pageLabel() const {
+        return test::windowText(GetDlgItem(window_, cmd::kPageNameLabel));
+    }
+    // A file dropped from another process onto a slot button, as Explorer would drop it.
+    bool dropOn(int n, const std::string& path) {
+        RECT r{};
+        GetWindowRect(slot(n), &r);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+        const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        return test::postDropInto(process_->handle(), window_, at, {path});
+    }
 
   private:
     std::string folder_;
@@ -198,6 +211,72 @@ TEST(EndToEnd, AFolderSlotOpensTheFolder) {
     PostMessageW(shown, WM_CLOSE, 0, 0);
     EXPECT_EQ(app.box(), nullptr);
     EXPECT_TRUE(app.closeAndWait());
+}
+
+// Whether the glyph's place on a button holds anything but the button face, above where its
+// caption could reach.
+bool showsGlyph(const std::vector<COLORREF>& pixels, HWND button) {
+    RECT r{};
+    GetWindowRect(button, &r);
+    const int width = r.right - r.left;
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 3; x < 35; ++x) {
+            if (pixels[static_cast<std::size_t>(y * width + x)] != GetSysColor(COLOR_BTNFACE)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(EndToEnd, AFolderDroppedFromAnotherProcessIsRegisteredAndShownAgainAfterARestart) {
+    test::TempDir dir;
+    const std::string folder = dir.file("ﾂｰﾙ 表");
+    CreateDirectoryW(widen(folder).c_str(), nullptr);
+    std::vector<COLORREF> dropped;
+    {
+        Launcher app(dir, "");
+        ASSERT_NE(app.window(), nullptr);
+        ASSERT_TRUE(app.dropOn(3, folder));
+        ASSERT_TRUE(test::waitFor([&] { return app.caption(3) == "ﾂｰﾙ 表"; }));
+        ASSERT_TRUE(test::waitFor([&] {
+            dropped = test::screenPixels(app.slot(3));
+            return showsGlyph(dropped, app.slot(3));
+        }));
+        EXPECT_EQ(app.box(), nullptr);
+        ASSERT_TRUE(app.closeAndWait());
+    }
+    Launcher again(dir, "");
+    ASSERT_NE(again.window(), nullptr);
+    EXPECT_EQ(again.caption(3), "ﾂｰﾙ 表");
+    EXPECT_TRUE(test::waitFor([&] { return test::screenPixels(again.slot(3)) == dropped; }))
+        << "the restart shows the glyph the drop showed";
+    EXPECT_TRUE(again.closeAndWait());
+}
+
+TEST(EndToEnd, PageNamesSetInTheDialogAreShownAfterARestart) {
+    test::TempDir dir;
+    {
+        Launcher app(dir, "");
+        ASSERT_NE(app.window(), nullptr);
+        PostMessageW(app.window(), WM_COMMAND, cmd::kMnPageNm, 0);
+        const auto dialog = [&] { return FindWindowW(L"TF_PAGE_NM", nullptr); };
+        ASSERT_TRUE(test::waitFor([&] { return dialog() != nullptr; }));
+        const test::DialogView view(dialog());
+        view.setText(PageNameDialog::kFieldBase + 1, "一番目");
+        view.setText(PageNameDialog::kFieldBase + 3, "ﾂｰﾙ");
+        view.click(PageNameDialog::kOkId);
+        ASSERT_TRUE(test::waitFor([&] { return dialog() == nullptr; }));
+        EXPECT_EQ(app.pageLabel(), "一番目");
+        ASSERT_TRUE(app.closeAndWait());
+    }
+    Launcher again(dir, "");
+    ASSERT_NE(again.window(), nullptr);
+    EXPECT_EQ(again.pageLabel(), "一番目");
+    ASSERT_TRUE(again.turnTo(VK_F12, 2));
+    ASSERT_TRUE(again.turnTo(VK_F12, 3));
+    EXPECT_EQ(again.pageLabel(), "ﾂｰﾙ");
+    EXPECT_TRUE(again.closeAndWait());
 }
 
 } // namespace
