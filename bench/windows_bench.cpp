@@ -1,9 +1,11 @@
 // Figures of the Windows program, measured under the same Wine as the tests: start-up against
-// a bare window, peak working set, exe size, page turn, and key press to shell call and to
-// the DDE request reaching a browser. Prints one line per figure; asserts nothing.
+// a bare window, peak working set, exe size, page turn, key press to shell call and to the DDE
+// request reaching a browser, a drop to its button painted, and the saves of a page clear.
+// Prints one line per figure; asserts nothing.
 #include "app/main_window.h"
 #include "platform/cp932_codec.h"
 #include "platform/text.h"
+#include "tests/windows/support/drops.h"
 #include "tests/windows/support/process.h"
 #include "tests/windows/support/temp_dir.h"
 #include "tests/windows/support/ui.h"
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -127,16 +130,23 @@ void drain(const MainWindow& window) {
     }
 }
 
-void pageTurn(const test::TempDir& dir) {
+// A main window in this process, shown, over fifty program slots with icons.
+std::unique_ptr<MainWindow> windowOverFullFile(const test::TempDir& dir) {
     test::writeFileBytes(dir.file("tarvok.ini"), fullSettings("C:\\windows\\notepad.exe"));
     MainWindowOptions options;
     options.programFolder = dir.path();
     options.quitOnDestroy = false;
     options.beep = [] {};
-    MainWindow window(options);
-    window.create();
-    window.show(SW_SHOWNOACTIVATE);
-    drain(window);
+    auto window = std::make_unique<MainWindow>(options);
+    window->create();
+    window->show(SW_SHOWNOACTIVATE);
+    drain(*window);
+    return window;
+}
+
+void pageTurn(const test::TempDir& dir) {
+    const auto shown = windowOverFullFile(dir);
+    MainWindow& window = *shown;
     std::vector<double> turns;
     for (int i = 0; i < 200; ++i) {
         const UINT key = (i / 4) % 2 == 0 ? VK_F12 : VK_F1; // 1→5 and back, never at an end
@@ -201,6 +211,86 @@ void launchKey(const test::TempDir& dir) {
     SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
 }
 
+// Drops a different program file onto a slot button each time, so every drop asks the shell
+// for a display name and an icon it has not given before.
+void dropToPaint(const test::TempDir& dir) {
+    std::vector<std::string> files;
+    for (int i = 0; i < 20; ++i) {
+        files.push_back(dir.file("program " + std::to_string(i) + ".exe"));
+        CopyFileW(L"C:\\windows\\notepad.exe", widen(files.back()).c_str(), FALSE);
+    }
+    const auto shown = windowOverFullFile(dir);
+    MainWindow& window = *shown;
+    std::vector<double> drops;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const HWND button = window.slotButton(2 + static_cast<int>(i % 10)).hwnd();
+        RECT r{};
+        GetWindowRect(button, &r);
+        MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+        const double t0 = nowMs();
+        test::postDrop(window.hwnd(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, {files[i]});
+        drain(window);
+        RedrawWindow(button, nullptr, nullptr, RDW_UPDATENOW);
+        drops.push_back(nowMs() - t0);
+    }
+    std::printf("drop to caption and glyph painted (median of %zu): %.2f ms, p95 %.2f ms\n",
+                drops.size(), median(drops), percentile95(drops));
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+}
+
+// How often clearing a page writes the settings file: each save puts a new file in place
+// under the settings file's name, which the folder's change journal reports.
+void clearPageSaves(const test::TempDir& dir) {
+    const auto shown = windowOverFullFile(dir);
+    MainWindow& window = *shown;
+    const UniqueFile folder(
+        CreateFileW(widen(dir.path()).c_str(), FILE_LIST_DIRECTORY,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OVERLAPPED, nullptr));
+    const UniqueKernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::vector<DWORD> buffer(16384);
+    OVERLAPPED pending{};
+    const auto watch = [&] {
+        ResetEvent(event.get());
+        pending = OVERLAPPED{};
+        pending.hEvent = event.get();
+        ReadDirectoryChangesW(folder.get(), buffer.data(),
+                              static_cast<DWORD>(buffer.size() * sizeof(DWORD)), FALSE,
+                              FILE_NOTIFY_CHANGE_FILE_NAME, nullptr, &pending, nullptr);
+    };
+    watch();
+    {
+        test::BoxAnswerer yes(test::BoxAnswerer::How::Button, IDYES);
+        PostMessageW(window.hwnd(), WM_COMMAND, cmd::kMnPageDel, 0);
+        test::pump(&window, 500);
+    }
+    // Each completed read returns what has come so far; the rest waits for the next read.
+    int saves = 0;
+    DWORD bytes = 0;
+    while (WaitForSingleObject(event.get(), 300) == WAIT_OBJECT_0 &&
+           GetOverlappedResult(folder.get(), &pending, &bytes, FALSE) && bytes > 0) {
+        const auto* at = reinterpret_cast<const char*>(buffer.data());
+        for (;;) {
+            const auto* entry = reinterpret_cast<const FILE_NOTIFY_INFORMATION*>(at);
+            const std::wstring name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+            if (lstrcmpiW(name.c_str(), L"tarvok.ini") == 0 &&
+                (entry->Action == FILE_ACTION_RENAMED_NEW_NAME ||
+                 entry->Action == FILE_ACTION_ADDED)) {
+                ++saves;
+            }
+            if (entry->NextEntryOffset == 0) {
+                break;
+            }
+            at += entry->NextEntryOffset;
+        }
+        watch();
+    }
+    CancelIo(folder.get());
+    GetOverlappedResult(folder.get(), &pending, &bytes, TRUE); // the buffer is free again
+    std::printf("clear page: settings file saves: %d\n", saves);
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+}
+
 } // namespace
 
 int main() {
@@ -208,5 +298,7 @@ int main() {
     startUp(dir);
     pageTurn(dir);
     launchKey(dir);
+    dropToPaint(dir);
+    clearPageSaves(dir);
     return 0;
 }
