@@ -57,8 +57,24 @@ bool cp932EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool isSectionHeader(std::string_view line) {
+    if (line.size() < 2 || line.front() != '[') {
+        return false;
+    }
+    // Walk characters, not bytes: the "]" must start a character of its own.
+    std::size_t i = 1;
+    while (i + 1 < line.size()) {
+        i += isCp932LeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1;
+    }
+    return i + 1 == line.size() && line.back() == ']';
+}
+
 IniModel IniModel::parse(std::string_view bytes) {
     IniModel model;
+    // Editors that save "UTF-8 with signature" put a byte-order mark before the first header.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
     // The text ends at the first NUL byte.
     if (const auto nul = bytes.find('\0'); nul != std::string_view::npos) {
         bytes = bytes.substr(0, nul);
@@ -82,7 +98,7 @@ IniModel IniModel::parse(std::string_view bytes) {
         if (line.empty() || line.front() == ';') {
             continue;
         }
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        if (isSectionHeader(line)) {
             // A repeated name starts a second section of that name; lookups find the first.
             model.sections_.push_back(
                 Section{std::string(trimControls(line.substr(1, line.size() - 2))), {}});
@@ -156,7 +172,8 @@ void IniModel::set(std::string_view section, std::string_view key, std::string_v
         return t.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
     };
     if (breaksLine(key) || breaksLine(value) || breaksLine(section) ||
-        key.find('=') != std::string_view::npos) {
+        key.find('=') != std::string_view::npos ||
+        !isSectionHeader("[" + std::string(section) + "]")) {
         throw std::invalid_argument("settings entry would not survive a reload");
     }
     std::string entry(key);
