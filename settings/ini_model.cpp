@@ -57,16 +57,23 @@ bool cp932EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+namespace {
+
+// Whether the text's last byte is the first half of a double-byte character: walked from the
+// start, because a second byte can look like anything, "]" included.
+bool endsInLeadByte(std::string_view text) {
+    std::size_t i = 0;
+    while (i + 1 < text.size()) {
+        i += isCp932LeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    }
+    return i + 1 == text.size() && isCp932LeadByte(static_cast<unsigned char>(text[i]));
+}
+
+} // namespace
+
 bool isSectionHeader(std::string_view line) {
-    if (line.size() < 2 || line.front() != '[') {
-        return false;
-    }
-    // Walk characters, not bytes: the "]" must start a character of its own.
-    std::size_t i = 1;
-    while (i + 1 < line.size()) {
-        i += isCp932LeadByte(static_cast<unsigned char>(line[i])) ? 2 : 1;
-    }
-    return i + 1 == line.size() && line.back() == ']';
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']' &&
+           !endsInLeadByte(line.substr(0, line.size() - 1));
 }
 
 IniModel IniModel::parse(std::string_view bytes) {
@@ -99,9 +106,14 @@ IniModel IniModel::parse(std::string_view bytes) {
             continue;
         }
         if (isSectionHeader(line)) {
+            std::string_view name = trimControls(line.substr(1, line.size() - 2));
+            if (endsInLeadByte(name)) {
+                // Trimming took the second half of a character (a control byte can be one):
+                // without it the saved header would end in a different character, not "]".
+                name = std::string_view(name.data(), name.size() + 1);
+            }
             // A repeated name starts a second section of that name; lookups find the first.
-            model.sections_.push_back(
-                Section{std::string(trimControls(line.substr(1, line.size() - 2))), {}});
+            model.sections_.push_back(Section{std::string(name), {}});
             current = &model.sections_.back();
             continue;
         }
@@ -172,8 +184,7 @@ void IniModel::set(std::string_view section, std::string_view key, std::string_v
         return t.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
     };
     if (breaksLine(key) || breaksLine(value) || breaksLine(section) ||
-        key.find('=') != std::string_view::npos ||
-        !isSectionHeader("[" + std::string(section) + "]")) {
+        key.find('=') != std::string_view::npos || endsInLeadByte(section)) {
         throw std::invalid_argument("settings entry would not survive a reload");
     }
     std::string entry(key);
