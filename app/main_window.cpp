@@ -156,6 +156,7 @@ void MainWindow::formCreate() {
                          ? programFolderOf(programFilePath())
                          : programFolderOf(options_.programFolder + "\\" + kSettingsFileName);
     settingsPath_ = settingsPathIn(programFolder_);
+    removeLeftoverTemporaries(settingsPath_);
     currentPage_ = kFirstPage;
     createMenus();
     createControls();

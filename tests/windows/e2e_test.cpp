@@ -151,6 +151,29 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
     EXPECT_TRUE(app.closeAndWait());
 }
 
+TEST(EndToEnd, StartRemovesTemporaryFilesOfCrashedSavesButNotOneBeingWritten) {
+    test::TempDir dir;
+    const auto crashed = dir.file("tarvok.ini.4242-1-777.tmp");
+    const auto olderBuild = dir.file("tarvok.ini.tmp");
+    const auto writing = dir.file("tarvok.ini.4343-2-888.tmp");
+    const auto notOurs = dir.file("tarvok.ini.backup.tmp");
+    for (const auto& file : {crashed, olderBuild, writing, notOurs}) {
+        test::writeFileBytes(file, "[Form]\r\n");
+    }
+    // Open without sharing, as another copy's save holds its temporary file.
+    HANDLE held = CreateFileW(widen(writing).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Launcher app(dir, "[Form]\r\nLEFT=1\r\n");
+    ASSERT_NE(app.window(), nullptr);
+    EXPECT_FALSE(test::fileExists(crashed));
+    EXPECT_FALSE(test::fileExists(olderBuild));
+    EXPECT_TRUE(test::fileExists(writing));
+    EXPECT_TRUE(test::fileExists(notOurs));
+    CloseHandle(held);
+    EXPECT_TRUE(app.closeAndWait());
+}
+
 TEST(EndToEnd, ADeletedProgramGivesTheWarningWithItsFullPath) {
     test::TempDir dir;
     const std::string path = dir.file("deleted.exe");
