@@ -12,6 +12,33 @@ void defaultBeep() {
     MessageBeep(0);
 }
 
+namespace {
+
+// What ShellExecute returns at 32 or below is its own code. Most are the Win32 error of the
+// same number, but not 0 and 26 to 32: the system's text for 31 would name a device fault
+// where the shell meant that nothing is associated with the file.
+DWORD shellResultError(INT_PTR result) {
+    switch (result) {
+    case 0:
+        return ERROR_NOT_ENOUGH_MEMORY;
+    case SE_ERR_SHARE:
+        return ERROR_SHARING_VIOLATION;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC:
+        return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY:
+        return ERROR_DDE_FAIL;
+    case SE_ERR_DLLNOTFOUND:
+        return ERROR_DLL_NOT_FOUND;
+    default:
+        return static_cast<DWORD>(result);
+    }
+}
+
+} // namespace
+
 UniqueIcon shellLargeIcon(const std::string& path) {
     SHFILEINFOW info{};
     if (path.empty() || SHGetFileInfoW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info,
@@ -44,7 +71,7 @@ void ShellRunAction::execute() const {
         ShellExecuteW(nullptr, L"open", widen(fileName_).c_str(), L"",
                       folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL));
     if (result <= 32) {
-        throw AppError(systemErrorText(static_cast<unsigned long>(result)));
+        throw AppError(systemErrorText(shellResultError(result)));
     }
 }
 

@@ -100,6 +100,20 @@ TEST_F(LaunchTest, ShellFailureForAnAddressIsReportedWithTheSystemText) {
     EXPECT_EQ(answer.seen()[0].text, withClosingFullStop(systemErrorText(ERROR_FILE_NOT_FOUND)));
 }
 
+TEST_F(LaunchTest, AnAddressWithNoAssociationReportsThatAndNotTheDeviceFaultOfCode31) {
+    setUnhandledErrorTitle(text::kAppTitle);
+    const std::string document = dir.file("notes.tarvok-unknown");
+    test::writeFileBytes(document, "x");
+    addressSlot(document, false);
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    // The shell answers 31 for "no association"; as a Win32 error 31 is a device fault.
+    EXPECT_EQ(answer.seen()[0].text, withClosingFullStop(systemErrorText(ERROR_NO_ASSOCIATION)));
+    EXPECT_NE(systemErrorText(ERROR_NO_ASSOCIATION), systemErrorText(ERROR_GEN_FAILURE));
+}
+
 TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {
     auto& w = open();
     const auto checked = [&] {
