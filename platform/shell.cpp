@@ -14,6 +14,23 @@ void defaultBeep() {
 
 namespace {
 
+// The full form of a path, and where its last part (the file name) starts in it; the path
+// itself when it cannot be made full.
+std::wstring fullPath(const std::wstring& path, std::size_t* nameAt = nullptr) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    wchar_t* name = nullptr;
+    const DWORD n = size == 0 ? 0 : GetFullPathNameW(path.c_str(), size, full.data(), &name);
+    if (n == 0 || n >= size) {
+        return path;
+    }
+    if (nameAt != nullptr) {
+        *nameAt = name == nullptr ? n : static_cast<std::size_t>(name - full.data());
+    }
+    full.resize(n);
+    return full;
+}
+
 // What ShellExecute returns at 32 or below is its own code. Most are the Win32 error of the
 // same number, but not 0 and 26 to 32: the system's text for 31 would name a device fault
 // where the shell meant that nothing is associated with the file.
@@ -59,7 +76,14 @@ bool folderExists(const std::string& path) {
 }
 
 void shellOpenItem(HWND owner, const std::string& path) {
-    ShellExecuteW(owner, nullptr, widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    std::size_t nameAt = 0;
+    const std::wstring full = fullPath(widen(path), &nameAt);
+    // A program or document starts in its own folder, as from Explorer, and not in whatever
+    // folder the launcher was left in; a folder in itself. A shortcut's own "Start in" wins
+    // over this folder (the shell applies it last).
+    const std::wstring folder = folderExists(path) ? full : full.substr(0, nameAt);
+    ShellExecuteW(owner, nullptr, full.c_str(), nullptr, folder.empty() ? nullptr : folder.c_str(),
+                  SW_SHOWNORMAL);
 }
 
 void ShellRunAction::execute() const {
