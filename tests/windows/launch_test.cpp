@@ -170,6 +170,23 @@ TEST_F(LaunchTest, ProgramsAndBatchFilesStartInTheirOwnFolderAndShortcutsInTheir
     EXPECT_NE(log.find("|" + startIn + "\r\n"), std::string::npos) << log;
 }
 
+TEST_F(LaunchTest, AProgramOnAPathLongerThanMaxPathStarts) {
+    std::string folder = dir.path();
+    while (folder.size() <= MAX_PATH) {
+        folder += "\\a folder with a rather long name";
+        CreateDirectoryW(widen("\\\\?\\" + folder).c_str(), nullptr);
+    }
+    const std::string marker = folder + "\\marker.exe";
+    ASSERT_TRUE(CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(),
+                          widen("\\\\?\\" + marker).c_str(), FALSE));
+    writeSettings("[PG_KIND]\r\n1F2=1\r\n[LINK_PATH]\r\n1F2=" + marker + "\r\n");
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F2);
+    EXPECT_TRUE(test::waitFor([&] { return startedCount(markerLog) == 1; }));
+    EXPECT_TRUE(answer.seen().empty());
+}
+
 TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {
     auto& w = open();
     const auto checked = [&] {
