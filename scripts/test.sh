@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The whole check, from a fresh Debian machine: set-up, native build and unit tests, a
-# bounded fuzz run, the Windows build and its tests under Wine on a virtual display.
-# Starts what it needs and stops it again, pass or fail.
+# The whole check, from a fresh Debian machine: set-up, native build and unit tests, bounded
+# fuzz runs, the Windows build and its tests under Wine on a virtual display, and the run
+# command once without a display. Starts what it needs and stops it again, pass or fail.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$TARVOK_ROOT"
@@ -41,3 +41,8 @@ trap tarvok_stop_all EXIT
 TARVOK_FORCE_XVFB=1 tarvok_start_display
 tarvok_start_wineserver
 ctest --preset windows
+tarvok_stop_all
+
+# The run command as a user without a display meets it; its own display and wineserver.
+echo "== run command without a display: start, screenshot, close"
+scripts/run.sh --headless
