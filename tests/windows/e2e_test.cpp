@@ -132,15 +132,7 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
     app.key(VK_F5);
     ASSERT_TRUE(test::waitFor([&] { return test::fileExists(log); }));
     SendMessageW(app.slot(5), BM_CLICK, 0, 0);
-    const auto count = [&] {
-        const auto text = test::readFileBytes(log);
-        int n = 0;
-        for (auto at = text.find("started"); at != std::string::npos;
-             at = text.find("started", at + 1)) {
-            ++n;
-        }
-        return n;
-    };
+    const auto count = [&] { return test::markerStarts(log); };
     ASSERT_TRUE(test::waitFor([&] { return count() == 2; }));
     // F10 arrives as a system key and launches 4F10 like any other key.
     ASSERT_TRUE(app.turnTo(VK_F12, 3));

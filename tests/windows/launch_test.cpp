@@ -56,19 +56,6 @@ void makeShortcut(const std::string& link, const std::string& target, const std:
     CoUninitialize();
 }
 
-int startedCount(const std::string& log) {
-    if (!test::fileExists(log)) {
-        return 0;
-    }
-    const auto text = test::readFileBytes(log);
-    int n = 0;
-    for (auto at = text.find("started"); at != std::string::npos;
-         at = text.find("started", at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
 TEST_F(LaunchTest, EmptySlotsAndUnknownKindsOnlyBeep) {
     writeSettings("[PG_KIND]\r\n1F3=0\r\n[URL_KIND]\r\n1F3=2\r\n[URL]\r\n1F3=http://x/\r\n");
     BoxAnswerer answer;
@@ -163,7 +150,7 @@ TEST_F(LaunchTest, ProgramsAndBatchFilesStartInTheirOwnFolderAndShortcutsInTheir
     pressKey(VK_F2);
     pressKey(VK_F3);
     pressKey(VK_F4);
-    ASSERT_TRUE(test::waitFor([&] { return startedCount(markerLog) == 3; }, 15000));
+    ASSERT_TRUE(test::waitFor([&] { return test::markerStarts(markerLog) == 3; }, 15000));
     const auto log = test::readFileBytes(markerLog);
     EXPECT_NE(log.find("|" + tools + "\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("|" + batches + "\r\n"), std::string::npos) << log;
@@ -183,7 +170,7 @@ TEST_F(LaunchTest, AProgramOnAPathLongerThanMaxPathStarts) {
     BoxAnswerer answer;
     open();
     pressKey(VK_F2);
-    EXPECT_TRUE(test::waitFor([&] { return startedCount(markerLog) == 1; }));
+    EXPECT_TRUE(test::waitFor([&] { return test::markerStarts(markerLog) == 1; }));
     EXPECT_TRUE(answer.seen().empty());
 }
 
