@@ -155,6 +155,11 @@ TEST_F(LaunchTest, ProgramsAndBatchFilesStartInTheirOwnFolderAndShortcutsInTheir
     EXPECT_NE(log.find("|" + tools + "\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("|" + batches + "\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("|" + startIn + "\r\n"), std::string::npos) << log;
+    // The batch file's command processor holds its folder until it has ended.
+    EXPECT_TRUE(test::waitFor([&] {
+        DeleteFileW(widen(batches + "\\run.bat").c_str());
+        return RemoveDirectoryW(widen(batches).c_str()) != 0;
+    }));
 }
 
 TEST_F(LaunchTest, AProgramOnAPathLongerThanMaxPathStarts) {
