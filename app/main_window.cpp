@@ -140,6 +140,7 @@ void MainWindow::formCreate() {
                          ? programFolderOf(programFilePath())
                          : programFolderOf(options_.programFolder + "\\" + kSettingsFileName);
     settingsPath_ = settingsPathIn(programFolder_);
+    removeLeftoverTemporaries(settingsPath_);
     currentPage_ = kFirstPage;
     createMenus();
     createControls();

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace tarvok {
 
@@ -49,6 +50,77 @@ bool writeAll(HANDLE file, const std::string& bytes) {
         done += written;
     }
     return true;
+}
+
+// Each save writes its own temporary file beside the settings file: two copies of the
+// launcher in one folder would otherwise fight over one name and one of them lose its change.
+UniqueFile createTemporary(const std::wstring& target, std::wstring& name) {
+    static std::atomic<unsigned> count{0};
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        name = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(++count) + L"-" + std::to_wstring(GetTickCount()) + L".tmp";
+        // No sharing at all, FILE_SHARE_DELETE included: another copy's start-up clean-up
+        // cannot delete a temporary file while a save is writing it.
+        UniqueFile file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file || GetLastError() != ERROR_FILE_EXISTS) {
+            return file;
+        }
+    }
+    return UniqueFile{};
+}
+
+// The other copy's swap, or a copy reading the file, holds the target for a moment.
+DWORD swapInto(const std::wstring& temporary, const std::wstring& target) {
+    for (int attempt = 0;; ++attempt) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return ERROR_SUCCESS;
+        }
+        const DWORD err = GetLastError();
+        if ((err != ERROR_SHARING_VIOLATION && err != ERROR_ACCESS_DENIED) || attempt == 200) {
+            return err;
+        }
+        Sleep(10);
+    }
+}
+
+// Writes the bytes to a new temporary file and puts it in the target's place; the error code
+// of the step that failed, with the temporary file removed again.
+DWORD writeAndSwap(const std::wstring& target, const std::string& bytes) {
+    std::wstring temporary;
+    DWORD err = ERROR_SUCCESS;
+    {
+        UniqueFile file = createTemporary(target, temporary);
+        if (!file) {
+            return GetLastError();
+        }
+        if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+            err = GetLastError();
+            if (err == ERROR_SUCCESS) {
+                err = ERROR_WRITE_FAULT;
+            }
+        }
+    }
+    if (err == ERROR_SUCCESS) {
+        err = swapInto(temporary, target);
+    }
+    if (err != ERROR_SUCCESS) {
+        DeleteFileW(temporary.c_str());
+    }
+    return err;
+}
+
+// "<settings file>.<process>-<count>-<tick>.tmp", or "<settings file>.tmp" from the builds
+// that used one fixed name.
+bool isOurTemporary(std::wstring_view name, std::wstring_view settingsName) {
+    if (name.size() < settingsName.size() + 4 || !name.starts_with(settingsName) ||
+        !name.ends_with(L".tmp")) {
+        return false;
+    }
+    const auto unique = name.substr(settingsName.size(), name.size() - settingsName.size() - 4);
+    return unique.empty() || (unique.size() > 1 && unique.front() == L'.' &&
+                              unique.find_first_not_of(L"0123456789-", 1) == unique.npos);
 }
 
 } // namespace
@@ -101,30 +173,33 @@ void saveSettingsFile(const std::string& path, const IniModel& model) {
         // Replacing would succeed on some systems and silently defeat the user's protection.
         fail(msg::kFileCannotCreate, path, ERROR_ACCESS_DENIED);
     }
-    const std::wstring temporary = target + L".tmp";
     const std::string bytes = model.serialize();
-    DWORD err = ERROR_SUCCESS;
-    {
-        UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
-            fail(msg::kFileCannotCreate, path, GetLastError());
-        }
-        if (!writeAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
-            err = GetLastError();
-            if (err == ERROR_SUCCESS) {
-                err = ERROR_WRITE_FAULT;
-            }
-        }
-    }
-    if (err == ERROR_SUCCESS && !MoveFileExW(temporary.c_str(), target.c_str(),
-                                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        err = GetLastError();
+    DWORD err = writeAndSwap(target, bytes);
+    if (err == ERROR_FILE_NOT_FOUND) {
+        // Another copy starting up swept our closed temporary file away before the swap.
+        err = writeAndSwap(target, bytes);
     }
     if (err != ERROR_SUCCESS) {
-        DeleteFileW(temporary.c_str());
         fail(msg::kFileCannotCreate, path, err);
     }
+}
+
+void removeLeftoverTemporaries(const std::string& settingsPath) {
+    const std::wstring target = widen(settingsPath);
+    const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((target + L".*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        // A temporary file that a save in progress holds open refuses the delete and stays.
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            isOurTemporary(found.cFileName, std::wstring_view(target).substr(folder.size()))) {
+            DeleteFileW((folder + found.cFileName).c_str());
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
 }
 
 Settings openSettings(const std::string& path) {

@@ -17,7 +17,12 @@ IniModel loadSettingsFile(const std::string& path);
 // Writes a temporary file beside the settings file, flushes it and puts it in place in one
 // step, so a crash or a full disk leaves the old file whole. A failure raises AppError
 // "ファイル "path". cause を作成できません" and leaves the old file exactly as it was.
+// Saves of several copies of the launcher in one folder do not collide: the last one wins.
 void saveSettingsFile(const std::string& path, const IniModel& model);
+
+// Deletes the temporary files a crashed save left beside the settings file. Those that a
+// save in progress holds open stay. Never fails.
+void removeLeftoverTemporaries(const std::string& settingsPath);
 
 // One operation on the settings file: load with the system's code page 932 conversion.
 Settings openSettings(const std::string& path);

@@ -12,9 +12,89 @@ void defaultBeep() {
     MessageBeep(0);
 }
 
+namespace {
+
+// The full form of a path, and where its last part (the file name) starts in it; the path
+// itself when it cannot be made full.
+std::wstring fullPath(const std::wstring& path, std::size_t* nameAt = nullptr) {
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    wchar_t* name = nullptr;
+    const DWORD n = size == 0 ? 0 : GetFullPathNameW(path.c_str(), size, full.data(), &name);
+    if (n == 0 || n >= size) {
+        return path;
+    }
+    if (nameAt != nullptr) {
+        *nameAt = name == nullptr ? n : static_cast<std::size_t>(name - full.data());
+    }
+    full.resize(n);
+    return full;
+}
+
+// File calls take a path of MAX_PATH characters or more only in the "\\?\" form (on
+// Windows before long paths were enabled; Wine takes either).
+std::wstring forFileCalls(const std::wstring& path) {
+    if (path.size() < MAX_PATH || path.starts_with(L"\\\\?\\")) {
+        return path;
+    }
+    const std::wstring full = fullPath(path);
+    return full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
+}
+
+// The shell stops short of MAX_PATH although the file system does not: a longer path goes to
+// it in its short 8.3 form, which Wine and Windows both resolve. Where the volume keeps no
+// short names the long path goes as it is.
+std::wstring forShell(const std::wstring& path) {
+    if (path.size() < MAX_PATH - 12) {
+        return path;
+    }
+    const std::wstring extended = forFileCalls(fullPath(path));
+    const DWORD size = GetShortPathNameW(extended.c_str(), nullptr, 0);
+    std::wstring shortPath(size, L'\0');
+    const DWORD n = size == 0 ? 0 : GetShortPathNameW(extended.c_str(), shortPath.data(), size);
+    if (n == 0 || n >= size) {
+        return path;
+    }
+    shortPath.resize(n);
+    if (shortPath.starts_with(L"\\\\?\\UNC\\")) {
+        return L"\\\\" + shortPath.substr(8);
+    }
+    return shortPath.starts_with(L"\\\\?\\") ? shortPath.substr(4) : shortPath;
+}
+
+DWORD attributesOf(const std::string& path) {
+    return path.empty() ? INVALID_FILE_ATTRIBUTES
+                        : GetFileAttributesW(forFileCalls(widen(path)).c_str());
+}
+
+// What ShellExecute returns at 32 or below is its own code. Most are the Win32 error of the
+// same number, but not 0 and 26 to 32: the system's text for 31 would name a device fault
+// where the shell meant that nothing is associated with the file.
+DWORD shellResultError(INT_PTR result) {
+    switch (result) {
+    case 0:
+        return ERROR_NOT_ENOUGH_MEMORY;
+    case SE_ERR_SHARE:
+        return ERROR_SHARING_VIOLATION;
+    case SE_ERR_ASSOCINCOMPLETE:
+    case SE_ERR_NOASSOC:
+        return ERROR_NO_ASSOCIATION;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY:
+        return ERROR_DDE_FAIL;
+    case SE_ERR_DLLNOTFOUND:
+        return ERROR_DLL_NOT_FOUND;
+    default:
+        return static_cast<DWORD>(result);
+    }
+}
+
+} // namespace
+
 UniqueIcon shellLargeIcon(const std::string& path) {
     SHFILEINFOW info{};
-    if (path.empty() || SHGetFileInfoW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info,
+    if (path.empty() || SHGetFileInfoW(forShell(widen(path)).c_str(), FILE_ATTRIBUTE_NORMAL, &info,
                                        sizeof info, SHGFI_ICON) == 0) {
         return UniqueIcon{};
     }
@@ -22,17 +102,27 @@ UniqueIcon shellLargeIcon(const std::string& path) {
 }
 
 bool fileExists(const std::string& path) {
-    const DWORD a = GetFileAttributesW(widen(path).c_str());
-    return !path.empty() && a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD a = attributesOf(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool folderExists(const std::string& path) {
-    const DWORD a = GetFileAttributesW(widen(path).c_str());
-    return !path.empty() && a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD a = attributesOf(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 void shellOpenItem(HWND owner, const std::string& path) {
-    ShellExecuteW(owner, nullptr, widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    std::size_t nameAt = 0;
+    const std::wstring full = fullPath(widen(path), &nameAt);
+    // A program or document starts in its own folder, as from Explorer, and not in whatever
+    // folder the launcher was left in; a folder in itself. A shortcut's own "Start in" wins
+    // over this folder (the shell applies it last).
+    const std::wstring folder = folderExists(path) ? full : full.substr(0, nameAt);
+    // A folder too long to be a current folder is left out, not shortened: Wine fails to
+    // start a program from a long folder in its short form, and starting it matters more.
+    const bool useFolder = !folder.empty() && folder.size() < MAX_PATH - 12;
+    ShellExecuteW(owner, nullptr, forShell(full).c_str(), nullptr,
+                  useFolder ? folder.c_str() : nullptr, SW_SHOWNORMAL);
 }
 
 void ShellRunAction::execute() const {
@@ -44,7 +134,7 @@ void ShellRunAction::execute() const {
         ShellExecuteW(nullptr, L"open", widen(fileName_).c_str(), L"",
                       folder.empty() ? nullptr : folder.c_str(), SW_SHOWNORMAL));
     if (result <= 32) {
-        throw AppError(systemErrorText(static_cast<unsigned long>(result)));
+        throw AppError(systemErrorText(shellResultError(result)));
     }
 }
 

@@ -20,6 +20,25 @@ tarvok_wine_env() {
     export TARVOK_WINE
 }
 
+# Stops with a message naming each missing tool and the Debian package that brings it.
+# Arguments: tool:package pairs.
+tarvok_require() {
+    local pair missing=0
+    for pair in "$@"; do
+        if ! command -v "${pair%%:*}" >/dev/null 2>&1; then
+            echo "missing tool: ${pair%%:*} (Debian package ${pair#*:}); scripts/setup.sh installs it" >&2
+            missing=1
+        fi
+    done
+    return "$missing"
+}
+
+# What starting, finding, capturing and closing the launcher on a display needs.
+tarvok_require_display_tools() {
+    tarvok_require Xvfb:xvfb xdpyinfo:x11-utils xdotool:xdotool import:imagemagick \
+        wineserver:wine
+}
+
 TARVOK_XVFB_PID=""
 TARVOK_STARTED_WINESERVER=""
 
@@ -85,7 +104,20 @@ tarvok_capture_window() {
         +repage -trim +repage "$file"
 }
 
-# Asks the launcher to close as a user would, so it stores its position.
+# Asks the launcher to close as a user would, so it stores its position, and waits for its
+# process ($1: the process id of the background job that started it).
 tarvok_close_launcher() {
+    local pid=$1
     "$TARVOK_WINE" taskkill /im tarvok.exe >/dev/null 2>&1 || true
+    for _ in $(seq 1 100); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid" 2>/dev/null || true
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "the launcher did not close within 10 s; stopping it" >&2
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    return 1
 }

@@ -6,6 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$TARVOK_ROOT"
 
 "$TARVOK_ROOT/scripts/setup.sh"
+tarvok_require_display_tools
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target tarvok window_tool
 
@@ -40,7 +41,6 @@ for dpi in 96 144; do
         file="$out/main-page$page-${dpi}dpi.png"
         tarvok_capture_window "$window" "$file" $((dpi / 12))
         echo "$file"
-        tarvok_close_launcher
-        wait "$launcher" || true
+        tarvok_close_launcher "$launcher"
     done
 done

@@ -9,7 +9,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     googletest libgtest-dev libbenchmark-dev
     g++-mingw-w64-x86-64-posix wine wine64
-    xvfb x11-utils x11-apps imagemagick locales fonts-ipafont-gothic fonts-wine
+    xvfb x11-utils x11-apps xdotool imagemagick locales fonts-ipafont-gothic fonts-wine
 )
 missing=()
 for p in "${packages[@]}"; do

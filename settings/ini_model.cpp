@@ -57,8 +57,31 @@ bool cp932EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+namespace {
+
+// Whether the text's last byte is the first half of a double-byte character: walked from the
+// start, because a second byte can look like anything, "]" included.
+bool endsInLeadByte(std::string_view text) {
+    std::size_t i = 0;
+    while (i + 1 < text.size()) {
+        i += isCp932LeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+    }
+    return i + 1 == text.size() && isCp932LeadByte(static_cast<unsigned char>(text[i]));
+}
+
+} // namespace
+
+bool isSectionHeader(std::string_view line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']' &&
+           !endsInLeadByte(line.substr(0, line.size() - 1));
+}
+
 IniModel IniModel::parse(std::string_view bytes) {
     IniModel model;
+    // Editors that save "UTF-8 with signature" put a byte-order mark before the first header.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
     // The text ends at the first NUL byte.
     if (const auto nul = bytes.find('\0'); nul != std::string_view::npos) {
         bytes = bytes.substr(0, nul);
@@ -82,10 +105,15 @@ IniModel IniModel::parse(std::string_view bytes) {
         if (line.empty() || line.front() == ';') {
             continue;
         }
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+        if (isSectionHeader(line)) {
+            std::string_view name = trimControls(line.substr(1, line.size() - 2));
+            if (endsInLeadByte(name)) {
+                // Trimming took the second half of a character (a control byte can be one):
+                // without it the saved header would end in a different character, not "]".
+                name = std::string_view(name.data(), name.size() + 1);
+            }
             // A repeated name starts a second section of that name; lookups find the first.
-            model.sections_.push_back(
-                Section{std::string(trimControls(line.substr(1, line.size() - 2))), {}});
+            model.sections_.push_back(Section{std::string(name), {}});
             current = &model.sections_.back();
             continue;
         }
@@ -156,7 +184,7 @@ void IniModel::set(std::string_view section, std::string_view key, std::string_v
         return t.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
     };
     if (breaksLine(key) || breaksLine(value) || breaksLine(section) ||
-        key.find('=') != std::string_view::npos) {
+        key.find('=') != std::string_view::npos || endsInLeadByte(section)) {
         throw std::invalid_argument("settings entry would not survive a reload");
     }
     std::string entry(key);

@@ -32,8 +32,9 @@ class IniModel {
     std::optional<std::string_view> find(std::string_view section, std::string_view key) const;
 
     // Replaces the key's line in place or appends it to the section; a missing section is
-    // appended to the model first. Key and value must not hold CR, LF or NUL, and the key
-    // no "=": such a line could not be read back as written.
+    // appended to the model first. Key and value must not hold CR, LF or NUL, the key no "=",
+    // and the section name must not end in half a double-byte character: such a line could
+    // not be read back as written.
     void set(std::string_view section, std::string_view key, std::string_view value);
 
   private:
@@ -42,6 +43,10 @@ class IniModel {
 
 // Bytes of code 0x20 and below removed from both ends.
 std::string_view trimControls(std::string_view text);
+
+// Whether a (trimmed) line opens a section: "[" first and "]" last, where that "]" is a
+// character of its own and not the second byte of one such as "ゾ" (83 5D) or "転" (93 5D).
+bool isSectionHeader(std::string_view line);
 
 // The key of an entry line: the text before its first "="; nullopt for a line without one.
 std::optional<std::string_view> entryKey(std::string_view line);

@@ -21,7 +21,8 @@ std::string formatMessage(std::string_view pattern, std::initializer_list<std::s
 
 std::string withClosingFullStop(std::string_view utf8) {
     std::string out(utf8);
-    if (out.empty()) {
+    // The system's Japanese texts end in "。", which already closes the sentence.
+    if (out.empty() || out.ends_with("。")) {
         return out;
     }
     // Compare the last character, not its last byte: step back over UTF-8 continuation bytes.

@@ -48,6 +48,27 @@ TEST(IniLoad, HeaderNameIsTrimmedAndBracketsMustCloseTheLine) {
     EXPECT_EQ(m.sections()[0].lines.back(), "[open");
 }
 
+TEST(IniLoad, DoubleByteCharacterEndingInBracketByteStartsNoSection) {
+    // "[ゾ" and "[評価転" end in the byte 5D, the second half of "ゾ" and "転"; "[評]" is a
+    // real header although its first character ends in 5D too.
+    auto m = IniModel::parse("[AP_NM]\r\n[\x83\x5D\r\n[\x95\x5D\x89\xBF\x93\x5D\r\n1F2=x\r\n"
+                             "[\x95\x5D]\r\n1F3=y\r\n");
+    ASSERT_EQ(m.sections().size(), 2u);
+    EXPECT_EQ(m.find("AP_NM", "1F2").value_or(""), "x");
+    EXPECT_EQ(m.find("\x95\x5D", "1F3").value_or(""), "y");
+    m.set("AP_NM", "1F2", "z");
+    EXPECT_EQ(m.serialize(), "[AP_NM]\r\n[\x83\x5D\r\n[\x95\x5D\x89\xBF\x93\x5D\r\n1F2=z\r\n\r\n"
+                             "[\x95\x5D]\r\n1F3=y\r\n\r\n");
+    // A section name ending in a lone first byte would swallow its own "]".
+    EXPECT_THROW(m.set("\x83", "k", "v"), std::invalid_argument);
+}
+
+TEST(IniLoad, ByteOrderMarkBeforeTheFirstHeaderIsSkipped) {
+    const auto m = IniModel::parse("\xEF\xBB\xBF[Form]\r\nTOP=5\r\n");
+    EXPECT_EQ(m.find("Form", "TOP").value_or(""), "5");
+    EXPECT_EQ(m.serialize(), "[Form]\r\nTOP=5\r\n\r\n");
+}
+
 TEST(IniLoad, ValueKeepsEverythingAfterTheFirstEquals) {
     const auto m = IniModel::parse("[AP_NM]\r\n1F2 = a=b \r\n");
     EXPECT_EQ(m.find("AP_NM", "1F2").value_or(""), "a=b");

@@ -17,10 +17,11 @@ TEST(MessageAssembly, PiecesAreInsertedInOrderAndNeverExpandedAgain) {
 TEST(MessageAssembly, FullStopFollowsOnlyCharactersThatSortAfterIt) {
     EXPECT_EQ(withClosingFullStop("Access denied"), "Access denied.");
     EXPECT_EQ(withClosingFullStop("ends."), "ends.");
-    EXPECT_EQ(withClosingFullStop("(note)"), "(note)"); // ")" sorts before "."
-    EXPECT_EQ(withClosingFullStop("a-"), "a-");         // "-" too
-    EXPECT_EQ(withClosingFullStop("path/"), "path/.");  // "/" sorts after "."
-    EXPECT_EQ(withClosingFullStop("見つかりません。"), "見つかりません。.");
+    EXPECT_EQ(withClosingFullStop("(note)"), "(note)");                     // ")" sorts before "."
+    EXPECT_EQ(withClosingFullStop("a-"), "a-");                             // "-" too
+    EXPECT_EQ(withClosingFullStop("path/"), "path/.");                      // "/" sorts after "."
+    EXPECT_EQ(withClosingFullStop("見つかりません。"), "見つかりません。"); // a full stop too
+    EXPECT_EQ(withClosingFullStop("。です"), "。です.");
     EXPECT_EQ(withClosingFullStop("ｿ"), "ｿ.");
     EXPECT_EQ(withClosingFullStop(""), "");
 }

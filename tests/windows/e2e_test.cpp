@@ -145,15 +145,7 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
     app.key(VK_F5);
     ASSERT_TRUE(test::waitFor([&] { return test::fileExists(log); }));
     SendMessageW(app.slot(5), BM_CLICK, 0, 0);
-    const auto count = [&] {
-        const auto text = test::readFileBytes(log);
-        int n = 0;
-        for (auto at = text.find("started"); at != std::string::npos;
-             at = text.find("started", at + 1)) {
-            ++n;
-        }
-        return n;
-    };
+    const auto count = [&] { return test::markerStarts(log); };
     ASSERT_TRUE(test::waitFor([&] { return count() == 2; }));
     // F10 arrives as a system key and launches 4F10 like any other key.
     ASSERT_TRUE(app.turnTo(VK_F12, 3));
@@ -161,6 +153,29 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
     app.key(VK_F10, true);
     ASSERT_TRUE(test::waitFor([&] { return count() == 3; }));
     EXPECT_EQ(app.box(), nullptr);
+    EXPECT_TRUE(app.closeAndWait());
+}
+
+TEST(EndToEnd, StartRemovesTemporaryFilesOfCrashedSavesButNotOneBeingWritten) {
+    test::TempDir dir;
+    const auto crashed = dir.file("tarvok.ini.4242-1-777.tmp");
+    const auto olderBuild = dir.file("tarvok.ini.tmp");
+    const auto writing = dir.file("tarvok.ini.4343-2-888.tmp");
+    const auto notOurs = dir.file("tarvok.ini.backup.tmp");
+    for (const auto& file : {crashed, olderBuild, writing, notOurs}) {
+        test::writeFileBytes(file, "[Form]\r\n");
+    }
+    // Open without sharing, as another copy's save holds its temporary file.
+    HANDLE held = CreateFileW(widen(writing).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Launcher app(dir, "[Form]\r\nLEFT=1\r\n");
+    ASSERT_NE(app.window(), nullptr);
+    EXPECT_FALSE(test::fileExists(crashed));
+    EXPECT_FALSE(test::fileExists(olderBuild));
+    EXPECT_TRUE(test::fileExists(writing));
+    EXPECT_TRUE(test::fileExists(notOurs));
+    CloseHandle(held);
     EXPECT_TRUE(app.closeAndWait());
 }
 

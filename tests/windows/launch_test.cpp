@@ -10,6 +10,8 @@
 #include "tests/windows/support/process.h"
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
+#include <wrl/client.h>
 
 using namespace tarvok;
 using test::BoxAnswerer;
@@ -37,6 +39,22 @@ class LaunchTest : public test::MainWindowTest {
     }
     std::string markerLog;
 };
+
+void makeShortcut(const std::string& link, const std::string& target, const std::string& startIn) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    {
+        Microsoft::WRL::ComPtr<IShellLinkW> shortcut;
+        Microsoft::WRL::ComPtr<IPersistFile> file;
+        ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                   IID_PPV_ARGS(&shortcut)),
+                  S_OK);
+        shortcut->SetPath(widen(target).c_str());
+        shortcut->SetWorkingDirectory(widen(startIn).c_str());
+        ASSERT_EQ(shortcut.As(&file), S_OK);
+        ASSERT_EQ(file->Save(widen(link).c_str(), TRUE), S_OK);
+    }
+    CoUninitialize();
+}
 
 TEST_F(LaunchTest, EmptySlotsAndUnknownKindsOnlyBeep) {
     writeSettings("[PG_KIND]\r\n1F3=0\r\n[URL_KIND]\r\n1F3=2\r\n[URL]\r\n1F3=http://x/\r\n");
@@ -98,6 +116,67 @@ TEST_F(LaunchTest, ShellFailureForAnAddressIsReportedWithTheSystemText) {
     EXPECT_EQ(answer.seen()[0].caption, "ダルメDのペルノ COM");
     // The shell reports a missing document as "file not found" (result 2).
     EXPECT_EQ(answer.seen()[0].text, withClosingFullStop(systemErrorText(ERROR_FILE_NOT_FOUND)));
+}
+
+TEST_F(LaunchTest, AnAddressWithNoAssociationReportsThatAndNotTheDeviceFaultOfCode31) {
+    setUnhandledErrorTitle(text::kAppTitle);
+    const std::string document = dir.file("notes.tarvok-unknown");
+    test::writeFileBytes(document, "x");
+    addressSlot(document, false);
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    // The shell answers 31 for "no association"; as a Win32 error 31 is a device fault.
+    EXPECT_EQ(answer.seen()[0].text, withClosingFullStop(systemErrorText(ERROR_NO_ASSOCIATION)));
+    EXPECT_NE(systemErrorText(ERROR_NO_ASSOCIATION), systemErrorText(ERROR_GEN_FAILURE));
+}
+
+TEST_F(LaunchTest, ProgramsAndBatchFilesStartInTheirOwnFolderAndShortcutsInTheirStartIn) {
+    const std::string tools = dir.file("tools");
+    const std::string batches = dir.file("batches");
+    const std::string links = dir.file("links");
+    const std::string startIn = dir.file("start in");
+    for (const auto& folder : {tools, batches, links, startIn}) {
+        CreateDirectoryW(widen(folder).c_str(), nullptr);
+    }
+    const std::string marker = tools + "\\marker.exe";
+    CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(marker).c_str(), FALSE);
+    test::writeFileBytes(batches + "\\run.bat", "@\"" + marker + "\"\r\n");
+    makeShortcut(links + "\\marker.lnk", marker, startIn);
+    writeSettings("[PG_KIND]\r\n1F2=1\r\n1F3=1\r\n1F4=1\r\n[LINK_PATH]\r\n1F2=" + marker +
+                  "\r\n1F3=" + batches + "\\run.bat\r\n1F4=" + links + "\\marker.lnk\r\n");
+    open();
+    pressKey(VK_F2);
+    pressKey(VK_F3);
+    pressKey(VK_F4);
+    ASSERT_TRUE(test::waitFor([&] { return test::markerStarts(markerLog) == 3; }, 15000));
+    const auto log = test::readFileBytes(markerLog);
+    EXPECT_NE(log.find("|" + tools + "\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("|" + batches + "\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("|" + startIn + "\r\n"), std::string::npos) << log;
+    // The batch file's command processor holds its folder until it has ended.
+    EXPECT_TRUE(test::waitFor([&] {
+        DeleteFileW(widen(batches + "\\run.bat").c_str());
+        return RemoveDirectoryW(widen(batches).c_str()) != 0;
+    }));
+}
+
+TEST_F(LaunchTest, AProgramOnAPathLongerThanMaxPathStarts) {
+    std::string folder = dir.path();
+    while (folder.size() <= MAX_PATH) {
+        folder += "\\a folder with a rather long name";
+        CreateDirectoryW(widen("\\\\?\\" + folder).c_str(), nullptr);
+    }
+    const std::string marker = folder + "\\marker.exe";
+    ASSERT_TRUE(CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(),
+                          widen("\\\\?\\" + marker).c_str(), FALSE));
+    writeSettings("[PG_KIND]\r\n1F2=1\r\n[LINK_PATH]\r\n1F2=" + marker + "\r\n");
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F2);
+    EXPECT_TRUE(test::waitFor([&] { return test::markerStarts(markerLog) == 1; }));
+    EXPECT_TRUE(answer.seen().empty());
 }
 
 TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {

@@ -7,10 +7,27 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
+
 using namespace tarvok;
 using test::TempDir;
 
 namespace {
+
+// Temporary files of saves that are still in the folder.
+int temporaryFilesIn(const TempDir& dir) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(dir.file("*.tmp").c_str(), &found);
+    int n = 0;
+    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        ++n;
+    }
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+    }
+    return n;
+}
 
 TEST(WineEnvironment, RunsWithTheJapaneseCodePage) {
     // Without the ja_JP locale Wine silently runs in code page 1252 and every other
@@ -61,7 +78,40 @@ TEST(SettingsFileSave, ReplacesTheFileAndLeavesNoTemporaryFileBehind) {
     saveIfChanged(path, s);
     EXPECT_EQ(test::readFileBytes(path),
               "[Form]\r\nLEFT=100\r\nTOP=-50\r\n\r\n[Other]\r\nx=y\r\n\r\n");
-    EXPECT_FALSE(test::fileExists(path + ".tmp"));
+    EXPECT_EQ(temporaryFilesIn(dir), 0);
+}
+
+TEST(SettingsFileSave, TwoCopiesSavingIntoOneFolderAllSucceedAndTheLastSaveWins) {
+    TempDir dir;
+    const auto path = dir.file("tarvok.ini");
+    const auto settingsOf = [](int copy, int count) {
+        IniModel m;
+        for (int slot = 2; slot <= 11; ++slot) {
+            m.set("AP_NM", std::to_string(copy) + "F" + std::to_string(slot), "caption");
+        }
+        m.set("Form", "LEFT", std::to_string(copy));
+        m.set("Form", "TOP", std::to_string(count));
+        return m;
+    };
+    std::atomic<int> failures{0};
+    const auto saveMany = [&](int copy) {
+        for (int count = 0; count < 300; ++count) {
+            try {
+                saveSettingsFile(path, settingsOf(copy, count));
+            } catch (const AppError&) {
+                ++failures;
+            }
+        }
+    };
+    std::thread first(saveMany, 1);
+    std::thread second(saveMany, 2);
+    first.join();
+    second.join();
+    EXPECT_EQ(failures, 0);
+    const auto saved = test::readFileBytes(path);
+    EXPECT_TRUE(saved == settingsOf(1, 299).serialize() || saved == settingsOf(2, 299).serialize())
+        << saved;
+    EXPECT_EQ(temporaryFilesIn(dir), 0);
 }
 
 TEST(SettingsFileSave, ReadOnlyOperationsNeverTouchTheFile) {
@@ -88,7 +138,7 @@ class FailedSave : public ::testing::Test {
             EXPECT_EQ(text.rfind("ファイル \"" + path + "\". ", 0), 0u) << text;
             EXPECT_NE(text.find(" を作成できません"), std::string::npos) << text;
         }
-        EXPECT_FALSE(test::fileExists(path + ".tmp"));
+        EXPECT_EQ(temporaryFilesIn(dir), 0);
     }
     TempDir dir;
 };

@@ -56,6 +56,19 @@ DWORD ChildProcess::exitCode() const {
     return code;
 }
 
+int markerStarts(const std::string& logPath) {
+    if (!fileExists(logPath)) {
+        return 0;
+    }
+    const auto text = readFileBytes(logPath);
+    int n = 0;
+    for (auto at = text.find("started|"); at != std::string::npos;
+         at = text.find("started|", at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
 std::vector<HWND> topWindowsOf(DWORD processId, const wchar_t* className) {
     struct Search {
         DWORD pid;

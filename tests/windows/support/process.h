@@ -46,6 +46,9 @@ template <typename Fn> bool waitFor(Fn&& done, DWORD timeoutMs = 5000) {
     return true;
 }
 
+// How many starts the marker program has recorded in its log; 0 while there is no log.
+int markerStarts(const std::string& logPath);
+
 // The browser stand-in, serving the given DDE services until the object goes.
 class FakeBrowser {
   public:
