@@ -84,13 +84,18 @@ tarvok_stop_all() {
 
 # Waits for the launcher's window on the X display; prints its X window id.
 tarvok_wait_launcher_window() {
+    tarvok_wait_window 'ダルメDのペルノ' "the launcher window"
+}
+
+# Waits for a window whose title holds $1 on the X display; prints its X window id.
+tarvok_wait_window() {
     local window=""
     for _ in $(seq 1 100); do
-        window=$(xdotool search --name 'ダルメDのペルノ' 2>/dev/null | head -n 1 || true)
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && { echo "$window"; return 0; }
         sleep 0.1
     done
-    echo "the launcher window did not appear" >&2
+    echo "${2:-the window \"$1\"} did not appear" >&2
     return 1
 }
 

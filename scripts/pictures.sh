@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the main window to PNG files under Xvfb: page 1 and page 2 of the sample settings,
-# at 96 and 144 DPI. The pictures land in build/pictures/ (their paths are printed).
+# at 96 and 144 DPI; then every dialog at 96 DPI, opened from the menus as a user would.
+# The pictures land in build/pictures/ (their paths are printed).
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$TARVOK_ROOT"
@@ -43,4 +44,33 @@ for dpi in 96 144; do
         echo "$file"
         tarvok_close_launcher "$launcher"
     done
+done
+
+# Each dialog: its picture's name, the window_tool command that opens it, and its title.
+dialogs=(
+    "dialog-start-menu-picker|slotmenu 2 0|ﾌﾟﾛｸﾞﾗﾑの登録/変更"
+    "dialog-file-picker|slotmenu 2 1|ファイルやフォルダの登録/変更"
+    "dialog-address|slotmenu 6 2|ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更"
+    "dialog-rename|slotmenu 2 3|名前の変更"
+    "dialog-page-names|command 111|ページネーム設定画面"
+    "dialog-migration|command 113|旧ペルノからのデータの移行"
+    "dialog-about|command 123|製品名"
+)
+set_dpi 96
+for entry in "${dialogs[@]}"; do
+    IFS='|' read -r name command title <<<"$entry"
+    cp resources/sample/tarvok.ini "$out/tarvok.ini"
+    "$TARVOK_WINE" "$out/tarvok.exe" &
+    launcher=$!
+    tarvok_wait_launcher_window >/dev/null
+    # shellcheck disable=SC2086 # the command is words on purpose
+    "$TARVOK_WINE" build/windows/bin/window_tool.exe $command
+    window=$(tarvok_wait_window "$title")
+    sleep 1
+    file="$out/$name.png"
+    tarvok_capture_window "$window" "$file"
+    echo "$file"
+    "$TARVOK_WINE" build/windows/bin/window_tool.exe close
+    sleep 0.5
+    tarvok_close_launcher "$launcher"
 done
