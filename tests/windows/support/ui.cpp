@@ -155,13 +155,46 @@ UiDriver::~UiDriver() {
 }
 
 UiDriver& UiDriver::box(int answer) {
-    steps_.push_back({true, answer, {}});
+    steps_.push_back({true, answer, {}, {}});
     return *this;
 }
 
 UiDriver& UiDriver::dialog(std::function<void(const DialogView&)> act) {
-    steps_.push_back({false, 0, std::move(act)});
+    steps_.push_back({false, 0, std::move(act), {}});
     return *this;
+}
+
+UiDriver& UiDriver::systemDialog(std::function<void(HWND)> act) {
+    steps_.push_back({false, 0, {}, std::move(act)});
+    return *this;
+}
+
+bool UiDriver::actOnSystemDialog() {
+    if (steps_.empty() || !steps_.front().actOnSystem) {
+        return false;
+    }
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND h, LPARAM out) -> BOOL {
+            wchar_t name[16] = {};
+            GetClassNameW(h, name, 16);
+            if (IsWindowVisible(h) && IsWindowEnabled(h) && lstrcmpW(name, L"#32770") == 0 &&
+                GetPropW(h, kDialogProperty) == nullptr) {
+                *reinterpret_cast<HWND*>(out) = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    if (found == nullptr) {
+        return false;
+    }
+    const auto act = std::move(steps_.front().actOnSystem);
+    steps_.erase(steps_.begin());
+    dialogs_.push_back(windowText(found));
+    act(found);
+    return true;
 }
 
 void CALLBACK UiDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -178,16 +211,20 @@ void UiDriver::answer(HWND box, int how) {
     case IDCANCEL:
         postKey(GetFocus() != nullptr ? GetFocus() : box, VK_ESCAPE);
         break;
-    case -VK_RETURN:
-        postKey(GetFocus() != nullptr ? GetFocus() : box, VK_RETURN);
-        break;
     default:
+        if (how < 0) { // a key: -VK_RETURN, -VK_SPACE
+            postKey(GetFocus() != nullptr ? GetFocus() : box, static_cast<UINT>(-how));
+            break;
+        }
         PostMessageW(GetDlgItem(box, how), BM_CLICK, 0, 0);
         break;
     }
 }
 
 void UiDriver::tick() {
+    if (actOnSystemDialog()) {
+        return;
+    }
     HWND window = activeModal();
     if (window == nullptr) {
         lastBox_ = nullptr;
@@ -211,7 +248,7 @@ void UiDriver::tick() {
         seen.defaultId = LOWORD(SendMessageW(window, DM_GETDEFID, 0, 0));
         boxes_.push_back(seen);
     }
-    if (!steps_.empty() && steps_.front().isBox == box) {
+    if (!steps_.empty() && steps_.front().isBox == box && !steps_.front().actOnSystem) {
         Step step = std::move(steps_.front());
         steps_.erase(steps_.begin());
         if (box) {
