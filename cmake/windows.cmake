@@ -64,6 +64,9 @@ add_executable(tarvok WIN32 app/main.cpp resources/tarvok.rc)
 tarvok_strict(tarvok)
 target_link_options(tarvok PRIVATE ${TARVOK_UNICODE_ENTRY})
 target_link_libraries(tarvok PRIVATE tarvok_screens)
+# For the version resource.
+target_compile_definitions(tarvok PRIVATE TARVOK_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+    TARVOK_VERSION_MINOR=${PROJECT_VERSION_MINOR})
 if(MINGW)
     # The shipped program needs no symbols; the runtime's debug sections alone would be a
     # third of its size.
