@@ -73,6 +73,25 @@ if(MINGW)
     target_link_options(tarvok PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
 endif()
 
+# The help page (with the main window's picture inside it) and the read-me lie beside the
+# program, in the build as in the package.
+set(TARVOK_HELP_PAGE ${CMAKE_BINARY_DIR}/bin/tarvok_00.html)
+set(TARVOK_READ_ME_SOURCE "${PROJECT_SOURCE_DIR}/resources/お読み下さい.txt")
+set(TARVOK_READ_ME "${CMAKE_BINARY_DIR}/bin/お読み下さい.txt")
+set(TARVOK_HELP_PICTURE ${PROJECT_SOURCE_DIR}/resources/pictures/main-page1-96dpi.png)
+add_custom_command(OUTPUT ${TARVOK_HELP_PAGE}
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/resources/tarvok_00.html.in
+        -DPICTURE=${TARVOK_HELP_PICTURE} -DOUTPUT=${TARVOK_HELP_PAGE}
+        -P ${PROJECT_SOURCE_DIR}/cmake/help_page.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/tarvok_00.html.in ${TARVOK_HELP_PICTURE}
+        ${PROJECT_SOURCE_DIR}/cmake/help_page.cmake
+    VERBATIM)
+add_custom_command(OUTPUT "${TARVOK_READ_ME}"
+    COMMAND ${CMAKE_COMMAND} -E copy "${TARVOK_READ_ME_SOURCE}" "${TARVOK_READ_ME}"
+    DEPENDS "${TARVOK_READ_ME_SOURCE}"
+    VERBATIM)
+add_custom_target(help_files ALL DEPENDS ${TARVOK_HELP_PAGE} "${TARVOK_READ_ME}")
+
 add_subdirectory(tools)
 
 # GoogleTest from source: Debian ships it in /usr/src/googletest; on Windows point
