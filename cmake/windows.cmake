@@ -92,6 +92,15 @@ add_custom_command(OUTPUT "${TARVOK_READ_ME}"
     VERBATIM)
 add_custom_target(help_files ALL DEPENDS ${TARVOK_HELP_PAGE} "${TARVOK_READ_ME}")
 
+# The portable package: one ZIP with the program and its two files, nothing else.
+install(TARGETS tarvok RUNTIME DESTINATION .)
+install(FILES ${TARVOK_HELP_PAGE} "${TARVOK_READ_ME_SOURCE}" DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME tarvok)
+set(CPACK_PACKAGE_FILE_NAME tarvok-${PROJECT_VERSION})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
+
 add_subdirectory(tools)
 
 # GoogleTest from source: Debian ships it in /usr/src/googletest; on Windows point
