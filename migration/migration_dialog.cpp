@@ -122,6 +122,12 @@ void MigrationDialog::migrate() {
     if (!confirmYesNo(hwnd(), text::kAskMigrate, true)) {
         return;
     }
+    // The file may have gone while the question was open; read as missing it would blank
+    // every slot and still report success.
+    if (!fileExists(path)) {
+        warningBox(hwnd(), missingDataFileWarning(folder));
+        return;
+    }
     {
         // A file that cannot be read or written ends here with its error: nothing was saved,
         // no completion is reported and the screen stays open.

@@ -125,21 +125,29 @@ bool isOurBox(HWND h) {
     return GetDlgItem(h, kBoxTextId) != nullptr;
 }
 
-// The window the user would be looking at: a visible, enabled window of ours on this thread.
-HWND activeModal() {
-    HWND found = nullptr;
+// The window the user would be looking at on this thread: a visible, enabled dialog of ours,
+// or (ours false) a system dialog (#32770) such as the shell's folder browser.
+HWND activeWindow(bool ours) {
+    struct Search {
+        bool ours;
+        HWND found = nullptr;
+    } search{ours};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND h, LPARAM out) -> BOOL {
-            if (IsWindowVisible(h) && IsWindowEnabled(h) &&
-                GetPropW(h, kDialogProperty) != nullptr) {
-                *reinterpret_cast<HWND*>(out) = h;
+        [](HWND h, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            wchar_t name[16] = {};
+            GetClassNameW(h, name, 16);
+            const bool isOurs = GetPropW(h, kDialogProperty) != nullptr;
+            if (IsWindowVisible(h) && IsWindowEnabled(h) && isOurs == s->ours &&
+                (isOurs || lstrcmpW(name, L"#32770") == 0)) {
+                s->found = h;
                 return FALSE;
             }
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 } // namespace
@@ -173,20 +181,7 @@ bool UiDriver::actOnSystemDialog() {
     if (steps_.empty() || !steps_.front().actOnSystem) {
         return false;
     }
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM out) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(h, name, 16);
-            if (IsWindowVisible(h) && IsWindowEnabled(h) && lstrcmpW(name, L"#32770") == 0 &&
-                GetPropW(h, kDialogProperty) == nullptr) {
-                *reinterpret_cast<HWND*>(out) = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    const HWND found = activeWindow(false);
     if (found == nullptr) {
         return false;
     }
@@ -225,7 +220,7 @@ void UiDriver::tick() {
     if (actOnSystemDialog()) {
         return;
     }
-    HWND window = activeModal();
+    HWND window = activeWindow(true);
     if (window == nullptr) {
         lastBox_ = nullptr;
         return;
