@@ -11,7 +11,7 @@ execute_process(COMMAND "${CPACK}" -G ZIP -B "${WORK}" WORKING_DIRECTORY "${BUIL
     RESULT_VARIABLE failed OUTPUT_VARIABLE log ERROR_VARIABLE log)
 file(GLOB zip "${WORK}/*.zip")
 if(failed OR NOT zip)
-    message(FATAL_ERROR "cpack made no package:\n${log}")
+    message(FATAL_ERROR "cpack made no package (it needs a UTF-8 locale):\n${log}")
 endif()
 
 execute_process(COMMAND "${CMAKE_COMMAND}" -E tar tf "${zip}" OUTPUT_VARIABLE listing)
