@@ -188,25 +188,24 @@ Settings MainWindow::loadSettings() {
 void MainWindow::createMenus() {
     HMENU bar = CreateMenu();
     HMENU standard = CreatePopupMenu();
-    appendItem(standard, cmd::kMnControl, text::kMnControl, false);
-    appendItem(standard, cmd::kMnMsdos, text::kMnMsdos, false);
+    appendItem(standard, cmd::kMnControl, text::kMnControl);
+    appendItem(standard, cmd::kMnMsdos, text::kMnMsdos);
     AppendMenuW(standard, MF_SEPARATOR, 0, nullptr);
     appendItem(standard, cmd::kMnEnd, std::string(text::kMnEnd) + "\t" + text::kMnEndShortcut);
-    appendItem(standard, cmd::kMnWin, std::string(text::kMnWin) + "\t" + text::kMnWinShortcut,
-               false);
+    appendItem(standard, cmd::kMnWin, std::string(text::kMnWin) + "\t" + text::kMnWinShortcut);
     HMENU option = CreatePopupMenu();
     appendItem(option, cmd::kMnPageNm, text::kMnPageNm);
     appendItem(option, cmd::kMnPageDel, text::kMnPageDel);
     AppendMenuW(option, MF_SEPARATOR, 0, nullptr);
-    appendItem(option, cmd::kMnImport, text::kMnImport, false);
+    appendItem(option, cmd::kMnImport, text::kMnImport);
     AppendMenuW(option, MF_SEPARATOR, 0, nullptr);
     appendItem(option, cmd::kMnSendAdd, text::kMnSendAdd);
-    appendItem(option, cmd::kMnScutAdd, text::kMnScutAdd, false);
+    appendItem(option, cmd::kMnScutAdd, text::kMnScutAdd);
     HMENU help = CreatePopupMenu();
-    appendItem(help, cmd::kMnHelp, text::kMnHelp, false);
-    appendItem(help, cmd::kMnReadme, text::kMnReadme, false);
+    appendItem(help, cmd::kMnHelp, text::kMnHelp);
+    appendItem(help, cmd::kMnReadme, text::kMnReadme);
     AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-    appendItem(help, cmd::kMnVer, text::kMnVer, false);
+    appendItem(help, cmd::kMnVer, text::kMnVer);
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(standard),
                 widen(text::kMnStandard).c_str());
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(option), widen(text::kMnOption).c_str());

@@ -58,6 +58,11 @@ struct MainWindowOptions {
     std::function<void()> beep;
     // Whether destroying the window ends the message loop (the program's one window does).
     bool quitOnDestroy = true;
+    // Where the desktop shortcut goes; empty means the shell's desktop folder.
+    std::string desktopFolder;
+    // Carries out the shell-run action (file name, working folder); empty means the shell.
+    // Tests record the calls here.
+    std::function<void(const std::string&, const std::string&)> shellRun;
 };
 
 // F_MAIN: the launcher window and the state the other screens share with it. The commands
@@ -156,6 +161,10 @@ class MainWindow {
     void onSlotCommand(const std::string& slotKey);
     void showSlotMenu(HWND button, LPARAM at);
     void closeQuery();
+    // The shell-run action FileRun1 on a file name, keeping its working folder.
+    void runFile(const std::string& fileName);
+    // Opens a file that lies beside the program, or warns that it is missing.
+    void openBesideProgram(const std::string& fileName);
     void sendAddressToBrowser(const std::string& url);
     void pressFocusedButton();
     WindowPosition currentPosition() const;

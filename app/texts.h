@@ -67,4 +67,19 @@ inline constexpr char kAskClearPageTail[] = "の\"すべての情報\"を消去�
 // Naming a slot.
 inline constexpr char kMsgNameMissing[] = "ボタン名が未入力です";
 
+// System and utility commands.
+inline constexpr char kControlPanelFile[] = "CONTROL.EXE";
+inline constexpr char kHelpFile[] = "tarvok_00.html";
+inline constexpr char kReadMeFile[] = "お読み下さい.txt";
+// A help or read-me file missing: the file name stands between the pieces, each of which has
+// an ASCII space on the side of the name.
+inline constexpr char kMsgNotBesideProgramHead[] = "このソフトと同じフォルダに ";
+inline constexpr char kMsgNotBesideProgramTail[] = " が見つかりません";
+inline constexpr char kMsgShortcutExists[] = "ショートカットはすでにあります";
+inline constexpr char kAskCreateShortcut[] = "デスクトップにショートカット\r\nを作成しますか？";
+inline constexpr char kMsgShortcutCreated[] = "ショートカットは作成されました";
+// Saving the shortcut failed: this head, the shortcut's path, two line breaks, the system's
+// reason.
+inline constexpr char kMsgShortcutNotSaved[] = "ショートカットを作成できませんでした\r\n\r\n";
+
 } // namespace tarvok::text

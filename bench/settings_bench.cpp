@@ -61,6 +61,21 @@ void BM_LoadWriteRecordSave(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadWriteRecordSave);
 
+// The migration: a full earlier file copied into a full settings file, loaded, copied and
+// saved in one operation.
+void BM_MigrateComplete(benchmark::State& state) {
+    static const tarvok::test::IconvCodec codec;
+    const std::string earlier = completeFile();
+    const std::string current = completeFile();
+    for (auto _ : state) {
+        tarvok::Settings s(tarvok::IniModel::parse(current), codec);
+        tarvok::migrateFrom(s, tarvok::IniModel::parse(earlier));
+        auto out = s.model().serialize();
+        benchmark::DoNotOptimize(out);
+    }
+}
+BENCHMARK(BM_MigrateComplete)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

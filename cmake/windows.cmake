@@ -29,12 +29,14 @@ add_library(tarvok_platform STATIC
     platform/dialog.cpp
     platform/dpi.cpp
     platform/drop.cpp
+    platform/folder_browser.cpp
     platform/glyph.cpp
     platform/message_box.cpp
     platform/settings_file.cpp
     platform/shell.cpp
     platform/shell_items.cpp
     platform/speed_button.cpp
+    platform/system.cpp
     platform/text.cpp
     platform/unhandled.cpp)
 tarvok_strict(tarvok_platform)
@@ -53,8 +55,10 @@ add_library(tarvok_screens STATIC
     app/register_start_menu.cpp
     app/slot_menu.cpp
     app/system_commands.cpp
+    dialogs/about_box.cpp
     dialogs/page_name_dialog.cpp
-    dialogs/rename_prompt.cpp)
+    dialogs/rename_prompt.cpp
+    migration/migration_dialog.cpp)
 tarvok_strict(tarvok_screens)
 target_link_libraries(tarvok_screens PUBLIC tarvok_platform tarvok_rules)
 
@@ -62,6 +66,42 @@ add_executable(tarvok WIN32 app/main.cpp resources/tarvok.rc)
 tarvok_strict(tarvok)
 target_link_options(tarvok PRIVATE ${TARVOK_UNICODE_ENTRY})
 target_link_libraries(tarvok PRIVATE tarvok_screens)
+# For the version resource.
+target_compile_definitions(tarvok PRIVATE TARVOK_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
+    TARVOK_VERSION_MINOR=${PROJECT_VERSION_MINOR})
+if(MINGW)
+    # The shipped program needs no symbols; the runtime's debug sections alone would be a
+    # third of its size.
+    target_link_options(tarvok PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
+endif()
+
+# The help page (with the main window's picture inside it) and the read-me lie beside the
+# program, in the build as in the package.
+set(TARVOK_HELP_PAGE ${CMAKE_BINARY_DIR}/bin/tarvok_00.html)
+set(TARVOK_READ_ME_SOURCE "${PROJECT_SOURCE_DIR}/resources/お読み下さい.txt")
+set(TARVOK_READ_ME "${CMAKE_BINARY_DIR}/bin/お読み下さい.txt")
+set(TARVOK_HELP_PICTURE ${PROJECT_SOURCE_DIR}/resources/pictures/main-page1-96dpi.png)
+add_custom_command(OUTPUT ${TARVOK_HELP_PAGE}
+    COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${PROJECT_SOURCE_DIR}/resources/tarvok_00.html.in
+        -DPICTURE=${TARVOK_HELP_PICTURE} -DOUTPUT=${TARVOK_HELP_PAGE}
+        -P ${PROJECT_SOURCE_DIR}/cmake/help_page.cmake
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/tarvok_00.html.in ${TARVOK_HELP_PICTURE}
+        ${PROJECT_SOURCE_DIR}/cmake/help_page.cmake
+    VERBATIM)
+add_custom_command(OUTPUT "${TARVOK_READ_ME}"
+    COMMAND ${CMAKE_COMMAND} -E copy "${TARVOK_READ_ME_SOURCE}" "${TARVOK_READ_ME}"
+    DEPENDS "${TARVOK_READ_ME_SOURCE}"
+    VERBATIM)
+add_custom_target(help_files ALL DEPENDS ${TARVOK_HELP_PAGE} "${TARVOK_READ_ME}")
+
+# The portable package: one ZIP with the program and its two files, nothing else.
+install(TARGETS tarvok RUNTIME DESTINATION .)
+install(FILES ${TARVOK_HELP_PAGE} "${TARVOK_READ_ME_SOURCE}" DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME tarvok)
+set(CPACK_PACKAGE_FILE_NAME tarvok-${PROJECT_VERSION})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
 
 add_subdirectory(tools)
 

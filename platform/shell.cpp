@@ -6,6 +6,8 @@
 
 #include <shellapi.h>
 
+#include <optional>
+
 namespace tarvok {
 
 void defaultBeep() {
@@ -41,25 +43,42 @@ std::wstring forFileCalls(const std::wstring& path) {
     return full.starts_with(L"\\\\") ? L"\\\\?\\UNC\\" + full.substr(2) : L"\\\\?\\" + full;
 }
 
-// The shell stops short of MAX_PATH although the file system does not: a longer path goes to
-// it in its short 8.3 form, which Wine and Windows both resolve. Where the volume keeps no
-// short names the long path goes as it is.
-std::wstring forShell(const std::wstring& path) {
-    if (path.size() < MAX_PATH - 12) {
-        return path;
-    }
+// The short 8.3 form of a path, or nothing where the volume keeps no short names.
+std::optional<std::wstring> shortForm(const std::wstring& path) {
     const std::wstring extended = forFileCalls(fullPath(path));
     const DWORD size = GetShortPathNameW(extended.c_str(), nullptr, 0);
     std::wstring shortPath(size, L'\0');
     const DWORD n = size == 0 ? 0 : GetShortPathNameW(extended.c_str(), shortPath.data(), size);
     if (n == 0 || n >= size) {
-        return path;
+        return std::nullopt;
     }
     shortPath.resize(n);
     if (shortPath.starts_with(L"\\\\?\\UNC\\")) {
         return L"\\\\" + shortPath.substr(8);
     }
     return shortPath.starts_with(L"\\\\?\\") ? shortPath.substr(4) : shortPath;
+}
+
+// The shell stops short of MAX_PATH although the file system does not: a longer path goes to
+// it with its folders in their short 8.3 form, which Wine and Windows both resolve. The name
+// itself stays long where it fits, because its short form cuts the extension to three
+// letters and a ".docx" would open as a ".doc". Where the volume keeps no short names the
+// long path goes as it is.
+std::wstring forShell(const std::wstring& path) {
+    if (path.size() < MAX_PATH - 12) {
+        return path;
+    }
+    std::size_t nameAt = 0;
+    const std::wstring full = fullPath(path, &nameAt);
+    if (nameAt > 0 && nameAt < full.size()) {
+        if (const auto folder = shortForm(full.substr(0, nameAt - 1))) {
+            const std::wstring joined = *folder + L"\\" + full.substr(nameAt);
+            if (joined.size() < MAX_PATH - 12) {
+                return joined;
+            }
+        }
+    }
+    return shortForm(full).value_or(path);
 }
 
 DWORD attributesOf(const std::string& path) {

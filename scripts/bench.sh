@@ -19,3 +19,9 @@ trap tarvok_stop_all EXIT
 TARVOK_FORCE_XVFB=1 tarvok_start_display
 tarvok_start_wineserver
 "$TARVOK_WINE" build/windows/bin/windows_bench.exe
+
+# The portable package (cpack first builds whatever is missing).
+(cd build/windows && cpack -B "$TARVOK_WIN_BUILD/bench-package" >/dev/null)
+for f in "$TARVOK_WIN_BUILD"/bench-package/*.zip; do
+    echo "package $(basename "$f"):               $(($(stat -c %s "$f") / 1024)) KiB"
+done

@@ -21,11 +21,12 @@ esac
 "$TARVOK_ROOT/scripts/setup.sh"
 tarvok_require_display_tools
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target tarvok
+cmake --build --preset windows --target tarvok help_files
 
 run_dir="$TARVOK_ROOT/build/run"
 mkdir -p "$run_dir"
-cp build/windows/bin/tarvok.exe "$run_dir/"
+cp build/windows/bin/tarvok.exe build/windows/bin/tarvok_00.html "build/windows/bin/お読み下さい.txt" \
+    "$run_dir/"
 # Only the first start gets the sample: later starts keep what the user changed.
 [ -f "$run_dir/tarvok.ini" ] || cp resources/sample/tarvok.ini "$run_dir/"
 

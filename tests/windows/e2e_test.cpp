@@ -2,13 +2,12 @@
 // driven from outside the way a user's keyboard and mouse would drive it.
 #include "app/main_window.h"
 #include "dialogs/page_name_dialog.h"
+#include "migration/migration_dialog.h"
 #include "platform/cp932_codec.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "tests/windows/support/drops.h"
-#include "tests/windows/support/process.h"
-#include "tests/windows/support/temp_dir.h"
-#include "tests/windows/support/ui.h"
+#include "tests/windows/support/launcher.h"
 
 #include <gtest/gtest.h>
 
@@ -18,75 +17,7 @@ using namespace tarvok;
 
 namespace {
 
-class Launcher {
-  public:
-    Launcher(const test::TempDir& dir, const std::string& settings) : folder_(dir.path()) {
-        CopyFileW(widen(test::binFolder() + "\\tarvok.exe").c_str(),
-                  widen(dir.file("tarvok.exe")).c_str(), FALSE);
-        if (!settings.empty()) {
-            test::writeFileBytes(dir.file("tarvok.ini"), settings);
-        }
-        process_ =
-            std::make_unique<test::ChildProcess>("\"" + dir.file("tarvok.exe") + "\"", dir.path());
-        test::waitFor([&] {
-            const auto found = test::topWindowsOf(process_->id(), kMainWindowClass);
-            window_ = found.empty() ? nullptr : found.front();
-            // Shown means created: start-up has filled the buttons and labels by then.
-            return window_ != nullptr && GetDlgItem(window_, cmd::kKeyLabelBase + 11) != nullptr;
-        });
-    }
-    HWND window() const { return window_; }
-    HWND slot(int n) const { return GetDlgItem(window_, cmd::kSlotButtonBase + n); }
-    std::string caption(int n) const { return test::windowText(slot(n)); }
-    int pageDown() const {
-        HWND bar = GetDlgItem(window_, cmd::kToolBar);
-        for (int page = 1; page <= 5; ++page) {
-            if (SendMessageW(GetDlgItem(bar, cmd::kToolButtonBase + page), BM_GETCHECK, 0, 0) ==
-                BST_CHECKED) {
-                return page;
-            }
-        }
-        return 0;
-    }
-    // Posts a function key as the keyboard would. A message sent afterwards would be handled
-    // before the posted key, so callers wait for the key's visible effect instead.
-    void key(UINT vk, bool system = false) {
-        system ? test::postSystemKey(window_, vk) : test::postKey(window_, vk);
-    }
-    bool turnTo(UINT vk, int expectedPage) {
-        key(vk);
-        return test::waitFor([&] { return pageDown() == expectedPage; });
-    }
-    HWND box() const {
-        for (HWND h : test::topWindowsOf(process_->id())) {
-            if (GetDlgItem(h, kBoxTextId) != nullptr) {
-                return h;
-            }
-        }
-        return nullptr;
-    }
-    bool closeAndWait() {
-        PostMessageW(window_, WM_CLOSE, 0, 0);
-        return process_->waitForExit(10000);
-    }
-    test::ChildProcess& process() { return *process_; }
-    std::string pageLabel() const {
-        return test::windowText(GetDlgItem(window_, cmd::kPageNameLabel));
-    }
-    // A file dropped from another process onto a slot button, as Explorer would drop it.
-    bool dropOn(int n, const std::string& path) {
-        RECT r{};
-        GetWindowRect(slot(n), &r);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
-        const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        return test::postDropInto(process_->handle(), window_, at, {path});
-    }
-
-  private:
-    std::string folder_;
-    std::unique_ptr<test::ChildProcess> process_;
-    HWND window_ = nullptr;
-};
+using test::Launcher;
 
 std::string sjis(const std::string& utf8) {
     return systemCodec().encode(utf8).value();
@@ -276,13 +207,15 @@ TEST(EndToEnd, PageNamesSetInTheDialogAreShownAfterARestart) {
         ASSERT_NE(app.window(), nullptr);
         PostMessageW(app.window(), WM_COMMAND, cmd::kMnPageNm, 0);
         const auto dialog = [&] { return FindWindowW(L"TF_PAGE_NM", nullptr); };
-        ASSERT_TRUE(test::waitFor([&] { return dialog() != nullptr; }));
+        // Shown means filled: the names in memory are in the fields by then.
+        ASSERT_TRUE(
+            test::waitFor([&] { return dialog() != nullptr && IsWindowVisible(dialog()); }));
         const test::DialogView view(dialog());
         view.setText(PageNameDialog::kFieldBase + 1, "一番目");
         view.setText(PageNameDialog::kFieldBase + 3, "ﾂｰﾙ");
         view.click(PageNameDialog::kOkId);
-        ASSERT_TRUE(test::waitFor([&] { return dialog() == nullptr; }));
-        EXPECT_EQ(app.pageLabel(), "一番目");
+        // The label changes once the names are stored, just after the dialog has gone.
+        EXPECT_TRUE(test::waitFor([&] { return app.pageLabel() == "一番目"; }));
         ASSERT_TRUE(app.closeAndWait());
     }
     Launcher again(dir, "");
@@ -292,6 +225,62 @@ TEST(EndToEnd, PageNamesSetInTheDialogAreShownAfterARestart) {
     ASSERT_TRUE(again.turnTo(VK_F12, 3));
     EXPECT_EQ(again.pageLabel(), "ﾂｰﾙ");
     EXPECT_TRUE(again.closeAndWait());
+}
+
+TEST(EndToEnd, MigrationEndsTheProgramAndTheNextStartShowsTheMigratedSlotsAndPageNames) {
+    test::TempDir dir;
+    const std::string old = dir.file("旧ペルノ");
+    CreateDirectoryW(widen(old).c_str(), nullptr);
+    test::writeFileBytes(old + "\\tarvok.in",
+                         "[PG_KIND]\r\n1F2=1\r\n2F3=0\r\n[AP_NM]\r\n1F2=" + sjis("旧メモ帳") +
+                             "\r\n2F3=" + sjis("旧ホーム") +
+                             "\r\n[LINK_PATH]\r\n1F2=C:\\windows\\notepad.exe\r\n[URL_KIND]\r\n"
+                             "2F3=1\r\n[URL]\r\n2F3=http://example.jp/\r\n[PAGE_NM]\r\n1=" +
+                             sjis("仕事") + "\r\n2=" + sjis("ウェブ") + "\r\n");
+    auto app = std::make_unique<Launcher>(
+        dir, "[PG_KIND]\r\n1F5=1\r\n[AP_NM]\r\n1F5=now\r\n[LINK_PATH]\r\n1F5=C:\\windows\r\n"
+             "[Form]\r\nLEFT=60\r\nTOP=80\r\n");
+    ASSERT_NE(app->window(), nullptr);
+    EXPECT_EQ(app->caption(5), "now");
+    PostMessageW(app->window(), WM_COMMAND, cmd::kMnImport, 0);
+    HWND screen = nullptr;
+    ASSERT_TRUE(test::waitFor([&] {
+        const auto found = test::topWindowsOf(app->process().id(), L"TF_IMPORT");
+        screen = found.empty() ? nullptr : found.front();
+        return screen != nullptr && GetDlgItem(screen, MigrationDialog::kRunId) != nullptr;
+    }));
+    const test::DialogView migration(screen);
+    migration.setText(MigrationDialog::kPathId, old + "\\tarvok.in");
+    migration.click(MigrationDialog::kRunId);
+    const auto answer = [&](const char* caption, int button) {
+        HWND box = nullptr;
+        const bool shown = test::waitFor([&] {
+            box = app->box();
+            return box != nullptr && test::windowText(box) == caption;
+        });
+        if (shown) {
+            PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+        }
+        return shown;
+    };
+    ASSERT_TRUE(answer("確認", IDYES));
+    ASSERT_TRUE(answer("情報", IDOK));
+    ASSERT_TRUE(app->process().waitForExit(10000)) << "a completed migration ends the program";
+    EXPECT_EQ(app->process().exitCode(), 0u);
+
+    app = std::make_unique<Launcher>(dir.path());
+    ASSERT_NE(app->window(), nullptr);
+    RECT r{};
+    GetWindowRect(app->window(), &r);
+    EXPECT_EQ(r.left, 60);
+    EXPECT_EQ(r.top, 80);
+    EXPECT_EQ(app->caption(2), "旧メモ帳");
+    EXPECT_EQ(app->caption(5), "");
+    EXPECT_EQ(app->pageLabel(), "仕事");
+    ASSERT_TRUE(app->turnTo(VK_F12, 2));
+    EXPECT_EQ(app->caption(3), "旧ホーム");
+    EXPECT_EQ(app->pageLabel(), "ウェブ");
+    EXPECT_TRUE(app->closeAndWait());
 }
 
 } // namespace

@@ -17,8 +17,9 @@ class MainWindowTest : public ::testing::Test {
     std::string settingsPath() const { return dir.file("tarvok.ini"); }
     std::string settingsBytes() const { return readFileBytes(settingsPath()); }
 
-    MainWindow& open() {
-        MainWindowOptions options;
+    // The program folder, beep and loop options are the fixture's; the rest come from the
+    // caller.
+    MainWindow& open(MainWindowOptions options = {}) {
         options.programFolder = dir.path();
         options.beep = [this] { ++beeps; };
         options.quitOnDestroy = false;

@@ -92,6 +92,28 @@ std::vector<HWND> topWindowsOf(DWORD processId, const wchar_t* className) {
     return search.found;
 }
 
+namespace {
+
+constexpr wchar_t kMarkerDocumentType[] = L"tarvok.test.document";
+
+void setClassesValue(const std::wstring& key, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+} // namespace
+
+OpensWithMarker::OpensWithMarker(const wchar_t* extension) : extension_(extension) {
+    setClassesValue(std::wstring(kMarkerDocumentType) + L"\\shell\\open\\command",
+                    L"\"" + widen(binFolder()) + L"\\marker.exe\" \"%1\"");
+    setClassesValue(extension, kMarkerDocumentType);
+}
+
+OpensWithMarker::~OpensWithMarker() {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, extension_);
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, kMarkerDocumentType);
+}
+
 FakeBrowser::FakeBrowser(const std::string& logPath, const std::vector<std::string>& services,
                          const std::string& extraArguments)
     : logPath_(logPath), process_([&] {

@@ -49,6 +49,19 @@ template <typename Fn> bool waitFor(Fn&& done, DWORD timeoutMs = 5000) {
 // How many starts the marker program has recorded in its log; 0 while there is no log.
 int markerStarts(const std::string& logPath);
 
+// While the object lives, documents with the given extension (one without an association, as
+// in a fresh prefix) open with the marker program; afterwards the extension has none again.
+class OpensWithMarker {
+  public:
+    explicit OpensWithMarker(const wchar_t* extension);
+    ~OpensWithMarker();
+    OpensWithMarker(const OpensWithMarker&) = delete;
+    OpensWithMarker& operator=(const OpensWithMarker&) = delete;
+
+  private:
+    const wchar_t* extension_;
+};
+
 // The browser stand-in, serving the given DDE services until the object goes.
 class FakeBrowser {
   public:

@@ -125,21 +125,29 @@ bool isOurBox(HWND h) {
     return GetDlgItem(h, kBoxTextId) != nullptr;
 }
 
-// The window the user would be looking at: a visible, enabled window of ours on this thread.
-HWND activeModal() {
-    HWND found = nullptr;
+// The window the user would be looking at on this thread: a visible, enabled dialog of ours,
+// or (ours false) a system dialog (#32770) such as the shell's folder browser.
+HWND activeWindow(bool ours) {
+    struct Search {
+        bool ours;
+        HWND found = nullptr;
+    } search{ours};
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND h, LPARAM out) -> BOOL {
-            if (IsWindowVisible(h) && IsWindowEnabled(h) &&
-                GetPropW(h, kDialogProperty) != nullptr) {
-                *reinterpret_cast<HWND*>(out) = h;
+        [](HWND h, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            wchar_t name[16] = {};
+            GetClassNameW(h, name, 16);
+            const bool isOurs = GetPropW(h, kDialogProperty) != nullptr;
+            if (IsWindowVisible(h) && IsWindowEnabled(h) && isOurs == s->ours &&
+                (isOurs || lstrcmpW(name, L"#32770") == 0)) {
+                s->found = h;
                 return FALSE;
             }
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 } // namespace
@@ -155,13 +163,33 @@ UiDriver::~UiDriver() {
 }
 
 UiDriver& UiDriver::box(int answer) {
-    steps_.push_back({true, answer, {}});
+    steps_.push_back({true, answer, {}, {}});
     return *this;
 }
 
 UiDriver& UiDriver::dialog(std::function<void(const DialogView&)> act) {
-    steps_.push_back({false, 0, std::move(act)});
+    steps_.push_back({false, 0, std::move(act), {}});
     return *this;
+}
+
+UiDriver& UiDriver::systemDialog(std::function<void(HWND)> act) {
+    steps_.push_back({false, 0, {}, std::move(act)});
+    return *this;
+}
+
+bool UiDriver::actOnSystemDialog() {
+    if (steps_.empty() || !steps_.front().actOnSystem) {
+        return false;
+    }
+    const HWND found = activeWindow(false);
+    if (found == nullptr) {
+        return false;
+    }
+    const auto act = std::move(steps_.front().actOnSystem);
+    steps_.erase(steps_.begin());
+    dialogs_.push_back(windowText(found));
+    act(found);
+    return true;
 }
 
 void CALLBACK UiDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -178,17 +206,21 @@ void UiDriver::answer(HWND box, int how) {
     case IDCANCEL:
         postKey(GetFocus() != nullptr ? GetFocus() : box, VK_ESCAPE);
         break;
-    case -VK_RETURN:
-        postKey(GetFocus() != nullptr ? GetFocus() : box, VK_RETURN);
-        break;
     default:
+        if (how < 0) { // a key: -VK_RETURN, -VK_SPACE
+            postKey(GetFocus() != nullptr ? GetFocus() : box, static_cast<UINT>(-how));
+            break;
+        }
         PostMessageW(GetDlgItem(box, how), BM_CLICK, 0, 0);
         break;
     }
 }
 
 void UiDriver::tick() {
-    HWND window = activeModal();
+    if (actOnSystemDialog()) {
+        return;
+    }
+    HWND window = activeWindow(true);
     if (window == nullptr) {
         lastBox_ = nullptr;
         return;
@@ -211,7 +243,7 @@ void UiDriver::tick() {
         seen.defaultId = LOWORD(SendMessageW(window, DM_GETDEFID, 0, 0));
         boxes_.push_back(seen);
     }
-    if (!steps_.empty() && steps_.front().isBox == box) {
+    if (!steps_.empty() && steps_.front().isBox == box && !steps_.front().actOnSystem) {
         Step step = std::move(steps_.front());
         steps_.erase(steps_.begin());
         if (box) {

@@ -75,9 +75,13 @@ class UiDriver {
     UiDriver& operator=(const UiDriver&) = delete;
 
     // Answers the next message box with one of its buttons (IDOK, IDYES, IDNO), or with
-    // IDCANCEL for Esc, or 0 for the close box.
+    // IDCANCEL for Esc, 0 for the close box, or a key pressed on the focused button
+    // (-VK_RETURN, -VK_SPACE).
     UiDriver& box(int answer);
     UiDriver& dialog(std::function<void(const DialogView&)> act);
+    // Acts on the next dialog of this thread that is not ours, such as the shell's folder
+    // browser.
+    UiDriver& systemDialog(std::function<void(HWND)> act);
 
     const std::vector<SeenBox>& boxes() const { return boxes_; }
     // Captions of the dialogs the steps acted on, in order.
@@ -95,7 +99,9 @@ class UiDriver {
         bool isBox;
         int answer;
         std::function<void(const DialogView&)> act;
+        std::function<void(HWND)> actOnSystem;
     };
+    bool actOnSystemDialog();
     static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
     void tick();
     void answer(HWND box, int how);

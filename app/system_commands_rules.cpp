@@ -1,0 +1,34 @@
+#include "app/system_commands_rules.h"
+
+#include "app/texts.h"
+
+namespace tarvok {
+
+namespace {
+constexpr unsigned long kWindows9xPlatform = 1; // VER_PLATFORM_WIN32_WINDOWS
+}
+
+PromptCommand commandPromptFor(std::optional<unsigned long> platformId,
+                               std::string_view windowsFolder) {
+    if (platformId == kWindows9xPlatform) {
+        return {"command.com", std::string(windowsFolder)};
+    }
+    return {"cmd.exe", std::nullopt};
+}
+
+std::string desktopShortcutPath(std::string_view desktopFolder) {
+    while (!desktopFolder.empty() && desktopFolder.back() == '\\') {
+        desktopFolder.remove_suffix(1);
+    }
+    return std::string(desktopFolder) + "\\" + text::kAppTitle + ".lnk";
+}
+
+std::string notBesideProgramWarning(std::string_view fileName) {
+    return text::kMsgNotBesideProgramHead + std::string(fileName) + text::kMsgNotBesideProgramTail;
+}
+
+std::string shortcutNotSavedWarning(std::string_view path, std::string_view reason) {
+    return text::kMsgShortcutNotSaved + std::string(path) + "\r\n\r\n" + std::string(reason);
+}
+
+} // namespace tarvok

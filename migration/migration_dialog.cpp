@@ -1,0 +1,144 @@
+#include "migration/migration_dialog.h"
+
+#include "migration/migration_dialog_texts.h"
+#include "migration/migration_rules.h"
+#include "platform/folder_browser.h"
+#include "platform/message_box.h"
+#include "platform/settings_file.h"
+#include "platform/shell.h"
+#include "platform/text.h"
+#include "settings/slot_record.h"
+
+namespace tarvok {
+
+namespace {
+
+using Kind = ControlSpec::Kind;
+
+constexpr int kPaintedPoints = 9;
+constexpr POINT kHeadingAt{8, 6};
+constexpr POINT kHintAt{10, 23};
+
+const ControlSpec kControls[] = {
+    {Kind::Button, MigrationDialog::kRunId, text::kImportRun, {127, 84, 75, 25}},
+    {Kind::Button, IDCANCEL, text::kImportCancel, {207, 84, 75, 25}},
+    {Kind::ReadOnlyEdit, MigrationDialog::kPathId, "", {8, 40, 321, 20}},
+    {Kind::SpeedButton, MigrationDialog::kChangeId, text::kImportChange, {336, 40, 57, 25}},
+    {Kind::Label, MigrationDialog::kExLabelId, text::kImportExLabel, {8, 120, 348, 12}},
+};
+
+// Paths compare as the file system compares names: without regard to letter case, full-width
+// and accented letters included.
+bool sameFolder(const std::string& a, const std::string& b) {
+    const std::wstring wa = widen(a);
+    const std::wstring wb = widen(b);
+    return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
+                                static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
+}
+
+} // namespace
+
+MigrationDialog::MigrationDialog(std::string settingsPath, std::string programFolder)
+    : Dialog(Frame{.windowClass = L"TF_IMPORT", .clientWidth = 398, .clientHeight = 137}),
+      settingsPath_(std::move(settingsPath)), programFolder_(std::move(programFolder)) {
+    setCaption(text::kImportCaption);
+}
+
+void MigrationDialog::build() {
+    addAll(kControls);
+    paintedFont_ = pointFont(kPaintedPoints, dpi());
+}
+
+void MigrationDialog::onInit() {
+    setText(kPathId, defaultEarlierDataPath());
+}
+
+void MigrationDialog::onPaint(HDC dc) {
+    Selection selected(dc, paintedFont_.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    for (const auto& [at, line] : {std::pair{kHeadingAt, widen(importHeading())},
+                                   std::pair{kHintAt, widen(text::kImportHint)}}) {
+        TextOutW(dc, px(at.x), px(at.y), line.c_str(), static_cast<int>(line.size()));
+    }
+}
+
+bool MigrationDialog::onCommand(int id, int notification, HWND) {
+    if (notification != BN_CLICKED) {
+        return false;
+    }
+    if (id == kChangeId) {
+        chooseFolder();
+        return true;
+    }
+    if (id == kRunId) {
+        migrate();
+        return true;
+    }
+    return false;
+}
+
+bool MigrationDialog::liesOutsideProgramFolder(const std::string& path) {
+    if (!sameFolder(folderPartOf(path), folderPartOf(programFolder_))) {
+        return true;
+    }
+    warningBox(hwnd(), sameFolderWarning());
+    return false;
+}
+
+void MigrationDialog::chooseFolder() {
+    // A refused folder opens the browser again on that folder.
+    std::string folderText;
+    while (const auto chosen = browseForFolder(hwnd(), text::kBrowseTitle, folderText)) {
+        folderText = withOneBackslash(*chosen);
+        const std::string candidate = folderText + text::kEarlierDataFile;
+        if (!fileExists(candidate)) {
+            warningBox(hwnd(), browsedFolderLacksDataFile(folderText));
+            continue;
+        }
+        if (liesOutsideProgramFolder(candidate)) {
+            setText(kPathId, candidate);
+            return;
+        }
+    }
+}
+
+void MigrationDialog::migrate() {
+    const std::string path = text(kPathId);
+    const std::string folder = folderPartOf(path);
+    if (!folderExists(folder)) {
+        warningBox(hwnd(), missingFolderWarning(folder));
+        return;
+    }
+    if (!fileExists(path)) {
+        warningBox(hwnd(), missingDataFileWarning(folder));
+        return;
+    }
+    if (!liesOutsideProgramFolder(path)) {
+        return;
+    }
+    // No is focused, and only Yes goes on: Enter, Space, Esc and the close box all keep
+    // the settings file as it is.
+    if (!confirmYesNo(hwnd(), text::kAskMigrate, true)) {
+        return;
+    }
+    // The file may have gone while the question was open; read as missing it would blank
+    // every slot and still report success.
+    if (!fileExists(path)) {
+        warningBox(hwnd(), missingDataFileWarning(folder));
+        return;
+    }
+    {
+        // A file that cannot be read or written ends here with its error: nothing was saved,
+        // no completion is reported and the screen stays open.
+        WaitCursor hourglass;
+        const IniModel earlier = loadSettingsFile(path);
+        Settings settings = openSettings(settingsPath_);
+        migrateFrom(settings, earlier);
+        saveSettingsFile(settingsPath_, settings.model());
+    }
+    informationBox(hwnd(), text::kMigrationDone);
+    end(kRunId);
+}
+
+} // namespace tarvok

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "tests/windows/support/drops.h"
+#include "tests/windows/support/process.h"
+#include "tests/windows/support/temp_dir.h"
+#include "tests/windows/support/ui.h"
+
+#include <memory>
+#include <string>
+
+namespace tarvok::test {
+
+// The real program started in a program folder, driven from outside the way a user's
+// keyboard and mouse would drive it.
+class Launcher {
+  public:
+    // Copies the built program into `dir` (with a settings file unless it is empty) and
+    // starts it there.
+    Launcher(const TempDir& dir, const std::string& settings) {
+        CopyFileW(widen(binFolder() + "\\tarvok.exe").c_str(),
+                  widen(dir.file("tarvok.exe")).c_str(), FALSE);
+        if (!settings.empty()) {
+            writeFileBytes(dir.file("tarvok.ini"), settings);
+        }
+        start(dir.path());
+    }
+    // Starts the program that lies in `folder`.
+    explicit Launcher(const std::string& folder) { start(folder); }
+
+    HWND window() const { return window_; }
+    HWND slot(int n) const { return GetDlgItem(window_, cmd::kSlotButtonBase + n); }
+    std::string caption(int n) const { return windowText(slot(n)); }
+    int pageDown() const {
+        HWND bar = GetDlgItem(window_, cmd::kToolBar);
+        for (int page = 1; page <= 5; ++page) {
+            if (SendMessageW(GetDlgItem(bar, cmd::kToolButtonBase + page), BM_GETCHECK, 0, 0) ==
+                BST_CHECKED) {
+                return page;
+            }
+        }
+        return 0;
+    }
+    // Posts a function key as the keyboard would. A message sent afterwards would be handled
+    // before the posted key, so callers wait for the key's visible effect instead.
+    void key(UINT vk, bool system = false) {
+        system ? postSystemKey(window_, vk) : postKey(window_, vk);
+    }
+    bool turnTo(UINT vk, int expectedPage) {
+        key(vk);
+        return waitFor([&] { return pageDown() == expectedPage; });
+    }
+    // One of the program's message boxes, when one is open.
+    HWND box() const {
+        for (HWND h : topWindowsOf(process_->id())) {
+            if (GetDlgItem(h, kBoxTextId) != nullptr) {
+                return h;
+            }
+        }
+        return nullptr;
+    }
+    bool closeAndWait() {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        return process_->waitForExit(10000);
+    }
+    ChildProcess& process() { return *process_; }
+    std::string pageLabel() const { return windowText(GetDlgItem(window_, cmd::kPageNameLabel)); }
+    // A file dropped from another process onto a slot button, as Explorer would drop it.
+    bool dropOn(int n, const std::string& path) {
+        RECT r{};
+        GetWindowRect(slot(n), &r);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
+        const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        return postDropInto(process_->handle(), window_, at, {path});
+    }
+
+  private:
+    void start(const std::string& folder) {
+        process_ = std::make_unique<ChildProcess>("\"" + folder + "\\tarvok.exe\"", folder);
+        waitFor([&] {
+            const auto found = topWindowsOf(process_->id(), kMainWindowClass);
+            window_ = found.empty() ? nullptr : found.front();
+            // Shown means created: start-up has filled the buttons and labels by then.
+            return window_ != nullptr && GetDlgItem(window_, cmd::kKeyLabelBase + 11) != nullptr;
+        });
+    }
+
+    std::unique_ptr<ChildProcess> process_;
+    HWND window_ = nullptr;
+};
+
+} // namespace tarvok::test
