@@ -53,6 +53,7 @@ add_library(tarvok_screens STATIC
     app/register_start_menu.cpp
     app/slot_menu.cpp
     app/system_commands.cpp
+    dialogs/file_picker.cpp
     dialogs/rename_prompt.cpp)
 tarvok_strict(tarvok_screens)
 target_link_libraries(tarvok_screens PUBLIC tarvok_platform tarvok_rules)
