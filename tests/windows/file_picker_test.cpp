@@ -1,14 +1,11 @@
 // The file and folder picker with its real controls, on a temporary folder tree: what the
 // drive box, folder list and file list show, the messages of its checks, and what each way of
 // registering leaves in the settings file and on the slot button.
-#include "app/slot_menu_rules.h"
-#include "app/texts.h"
 #include "dialogs/file_picker.h"
 #include "platform/com.h"
 #include "platform/cp932_codec.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
-#include "platform/unhandled.h"
 #include "tests/windows/support/main_window_fixture.h"
 #include "tests/windows/support/process.h"
 
@@ -76,94 +73,30 @@ class FilePickerTest : public test::MainWindowTest {
     std::string tree;
 };
 
-TEST_F(FilePickerTest, TheDriveBoxListsEveryDriveAndShowsTheCurrentFolders) {
-    Picker picker;
-    picker.applyPath(tree);
-    std::vector<std::string> drives;
-    int shown = -1;
-    UiDriver ui;
-    ui.dialog([&](const DialogView& d) {
-        drives = d.rows(Picker::kDriveBoxId);
-        shown = d.selectedRow(Picker::kDriveBoxId);
-        d.key(VK_ESCAPE);
-    });
-    EXPECT_FALSE(picker.run(nullptr, {settingsPath(), "1F2"}));
-    EXPECT_EQ(ui.unexpected(), 0);
-    ASSERT_EQ(drives.size(), static_cast<std::size_t>(std::popcount(GetLogicalDrives())));
-    std::string letters;
-    for (const auto& entry : drives) {
-        ASSERT_GE(entry.size(), 2u);
-        EXPECT_EQ(entry[1], ':') << entry;
-        letters.push_back(entry[0]);
-        // A fixed drive adds its label in brackets.
-        const wchar_t root[] = {static_cast<wchar_t>(entry[0]), L':', L'\\', 0};
-        if (GetDriveTypeW(root) == DRIVE_FIXED) {
-            EXPECT_EQ(entry.substr(2, 2), " [") << entry;
-            EXPECT_EQ(entry.back(), ']') << entry;
-        }
-    }
-    EXPECT_TRUE(std::is_sorted(letters.begin(), letters.end()));
-    EXPECT_TRUE(std::all_of(letters.begin(), letters.end(), [](char c) { return c >= 'a'; }));
-    ASSERT_GE(shown, 0);
-    EXPECT_EQ(letters[static_cast<std::size_t>(shown)], 'c');
-}
-
-TEST_F(FilePickerTest, TheFolderListShowsTheWayDownAndTheSubfoldersAndEntersOnDoubleClick) {
+TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     Picker picker;
     std::vector<std::string> changes;
     picker.onFolderChange([&](const std::string& f) { changes.push_back(f); });
     picker.applyPath(tree + "\\deep\\d1\\");
-    std::vector<std::string> deep, root, after;
-    int current = -1, focus = 0;
-    std::string name;
+    std::vector<std::string> drives, deep, root, files, programs, shortcuts;
+    int driveShown = -1, current = -1, focus = 0;
+    std::string folderName, fileName;
     UiDriver ui;
     ui.dialog([&](const DialogView& d) {
+          drives = d.rows(Picker::kDriveBoxId);
+          driveShown = d.selectedRow(Picker::kDriveBoxId);
           deep = d.rows(Picker::kFolderListId);
           current = d.selectedRow(Picker::kFolderListId);
           focus = d.focusedId();
-          d.doubleClickRow(Picker::kFolderListId, rowOf(d, Picker::kFolderListId, "d2"));
+          d.doubleClickRow(Picker::kFolderListId, rowOf(d, Picker::kFolderListId, "tree"));
       })
         .dialog([&](const DialogView& d) {
-            after = d.rows(Picker::kFolderListId);
-            name = d.text(Picker::kNameId);
-            d.doubleClickRow(Picker::kFolderListId, 0);
+            folderName = d.text(Picker::kNameId);
+            files = d.rows(Picker::kFileListId);
+            d.clickRow(Picker::kFileListId, rowOf(d, Picker::kFileListId, "a.tar.gz"));
         })
         .dialog([&](const DialogView& d) {
-            root = d.rows(Picker::kFolderListId);
-            d.click(IDCANCEL);
-        });
-    EXPECT_FALSE(picker.run(nullptr, {settingsPath(), "1F2"}));
-    EXPECT_TRUE(ui.finished());
-
-    const std::vector<std::string> tail = {"tree", "deep", "d1", "d2"};
-    ASSERT_GE(deep.size(), 5u);
-    EXPECT_EQ(deep.front(), "C:\\");
-    EXPECT_TRUE(std::equal(tail.begin(), tail.end(), deep.end() - 4));
-    EXPECT_EQ(current, static_cast<int>(deep.size()) - 2) << "the current folder is highlighted";
-    EXPECT_EQ(focus, Picker::kFolderListId);
-    EXPECT_EQ(after.back(), "d3");
-    EXPECT_EQ(name, tree + "\\deep\\d1\\d2") << "a folder proposes its full path";
-    EXPECT_EQ(root.front(), "C:\\");
-    EXPECT_NE(std::find(root.begin(), root.end(), "windows"), root.end());
-    EXPECT_EQ(picker.currentFolder(), "C:\\");
-    EXPECT_EQ(changes,
-              (std::vector<std::string>{tree + "\\deep\\d1", tree + "\\deep\\d1\\d2", "C:\\"}));
-    EXPECT_EQ(currentDirectory(), "C:\\") << "entering makes it the process's current directory";
-}
-
-TEST_F(FilePickerTest, TheFileListShowsOrdinaryFilesByFilterAndProposesNames) {
-    Picker picker;
-    picker.applyPath(tree);
-    std::vector<std::string> all, programs, shortcuts, folders;
-    std::string proposed, proposedAfterFilter;
-    UiDriver ui;
-    ui.dialog([&](const DialogView& d) {
-          all = d.rows(Picker::kFileListId);
-          folders = d.rows(Picker::kFolderListId);
-          d.clickRow(Picker::kFileListId, rowOf(d, Picker::kFileListId, "a.tar.gz"));
-      })
-        .dialog([&](const DialogView& d) {
-            proposed = d.text(Picker::kNameId);
+            fileName = d.text(Picker::kNameId);
             d.click(Picker::kFilterId + 2);
         })
         .dialog([&](const DialogView& d) {
@@ -172,25 +105,55 @@ TEST_F(FilePickerTest, TheFileListShowsOrdinaryFilesByFilterAndProposesNames) {
         })
         .dialog([&](const DialogView& d) {
             shortcuts = d.rows(Picker::kFileListId);
-            proposedAfterFilter = d.text(Picker::kNameId);
+            // Enter on a highlighted row enters it too.
+            d.clickRow(Picker::kFolderListId, 0);
+            d.key(VK_RETURN);
+        })
+        .dialog([&](const DialogView& d) {
+            root = d.rows(Picker::kFolderListId);
             d.key(VK_ESCAPE);
         });
     EXPECT_FALSE(picker.run(nullptr, {settingsPath(), "1F2"}));
     EXPECT_TRUE(ui.finished());
-    EXPECT_EQ(all, (std::vector<std::string>{"a.tar.gz", "broken.lnk", "Editor.LNK", "notepad.exe",
-                                             "readme.txt"}));
-    EXPECT_EQ(proposed, "a.tar");
+
+    // Every drive of the machine in letter order, lower case; fixed ones with their label.
+    ASSERT_EQ(drives.size(), static_cast<std::size_t>(std::popcount(GetLogicalDrives())));
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        EXPECT_EQ(drives[i].substr(1, 1), ":");
+        EXPECT_TRUE(i == 0 || drives[i - 1][0] < drives[i][0]) << drives[i];
+        const wchar_t root[] = {static_cast<wchar_t>(drives[i][0]), L':', L'\\', 0};
+        if (GetDriveTypeW(root) == DRIVE_FIXED) {
+            EXPECT_EQ(drives[i].substr(2, 2), " [") << drives[i];
+            EXPECT_EQ(drives[i].back(), ']') << drives[i];
+        }
+    }
+    ASSERT_GE(driveShown, 0);
+    EXPECT_EQ(drives[static_cast<std::size_t>(driveShown)][0], 'c');
+    // The way down from the root, the current folder highlighted, then its subfolders.
+    const std::vector<std::string> tail = {"C:\\", "tree", "deep", "d1", "d2"};
+    ASSERT_GE(deep.size(), tail.size());
+    EXPECT_EQ(deep.front(), tail.front());
+    EXPECT_TRUE(std::equal(tail.begin() + 1, tail.end(), deep.end() - 4));
+    EXPECT_EQ(current, static_cast<int>(deep.size()) - 2);
+    EXPECT_EQ(focus, Picker::kFolderListId);
+    EXPECT_EQ(folderName, tree) << "a folder proposes its full path";
+    // Ordinary files only, sorted; the filters; a file proposes its name.
+    EXPECT_EQ(files, (std::vector<std::string>{"a.tar.gz", "broken.lnk", "Editor.LNK",
+                                               "notepad.exe", "readme.txt"}));
+    EXPECT_EQ(fileName, "a.tar");
     EXPECT_EQ(programs, (std::vector<std::string>{"notepad.exe"}));
     EXPECT_EQ(shortcuts, (std::vector<std::string>{"broken.lnk", "Editor.LNK"}));
-    EXPECT_EQ(proposedAfterFilter, "a.tar") << "changing the filter keeps what the field holds";
-    EXPECT_EQ(std::count(folders.begin(), folders.end(), "hidden folder"), 0);
-    EXPECT_EQ(folders.back(), "deep") << "subfolders sorted without regard to case";
+    // A drive root and its subfolders; entering makes it the current directory.
+    EXPECT_EQ(root.front(), "C:\\");
+    EXPECT_NE(std::find(root.begin(), root.end(), "windows"), root.end());
+    EXPECT_EQ(changes, (std::vector<std::string>{tree + "\\deep\\d1", tree, "C:\\"}));
+    EXPECT_EQ(currentDirectory(), "C:\\");
 }
 
-TEST_F(FilePickerTest, EveryCheckWarnsAndWritesNothing) {
+TEST_F(FilePickerTest, EveryCheckWarnsKeepsTheDialogOpenAndWritesNothing) {
     Picker picker;
     picker.applyPath(tree);
-    int focusAfterWarning = 0;
+    int focus = 0;
     UiDriver ui;
     ui.dialog([](const DialogView& d) {
           d.setText(Picker::kNameId, "");
@@ -198,12 +161,12 @@ TEST_F(FilePickerTest, EveryCheckWarnsAndWritesNothing) {
       })
         .box(IDOK)
         .dialog([&](const DialogView& d) {
-            focusAfterWarning = d.focusedId();
+            focus = d.focusedId();
             d.click(Picker::kRegisterFolderId);
         })
         .box(IDOK)
         .dialog([](const DialogView& d) {
-            d.setText(Picker::kNameId, "  ");
+            d.setText(Picker::kNameId, "  "); // blanks are a name
             d.click(Picker::kRegisterFileId);
         })
         .box(IDOK)
@@ -217,171 +180,122 @@ TEST_F(FilePickerTest, EveryCheckWarnsAndWritesNothing) {
     EXPECT_TRUE(ui.finished());
     EXPECT_EQ(ui.unexpected(), 0);
     ASSERT_EQ(ui.boxes().size(), 4u);
-    for (std::size_t i : {0u, 1u}) {
-        EXPECT_EQ(ui.boxes()[i].caption, "警告");
-        EXPECT_EQ(ui.boxes()[i].text, "ボタン名が未入力です") << i;
-    }
-    EXPECT_EQ(focusAfterWarning, Picker::kNameId);
-    EXPECT_EQ(ui.boxes()[2].text, "ファイルが選択されていません") << "blanks are a name";
+    EXPECT_EQ(ui.boxes()[0].caption, "警告");
+    EXPECT_EQ(ui.boxes()[0].text, "ボタン名が未入力です");
+    EXPECT_EQ(ui.boxes()[1].text, "ボタン名が未入力です");
+    EXPECT_EQ(focus, Picker::kNameId);
+    EXPECT_EQ(ui.boxes()[2].text, "ファイルが選択されていません");
     EXPECT_NE(ui.boxes()[3].text.find("保存できない文字"), std::string::npos);
     EXPECT_FALSE(test::fileExists(settingsPath()));
     EXPECT_EQ(picker.chosenPath(), "");
 }
 
-TEST_F(FilePickerTest, AFileAShortcutsTargetOrABrokenShortcutItselfIsRegistered) {
+TEST_F(FilePickerTest, RegistersAFileAShortcutsTargetABrokenShortcutOrTheEnteredFolder) {
     const std::string other = "[PAGE_NM]\r\n1=" + sjis("仕事") + "\r\n\r\n";
-    writeSettings(other + programRecord("1F3", "old", tree + "\\readme.txt"));
+    const std::string stored = programRecord("1F3", "old", tree + "\\readme.txt");
+    writeSettings(other + stored);
     auto& w = open();
     struct Case {
+        int list;
         const char* row;
-        std::string path;
+        int button;
+        std::string caption, path;
     };
-    const Case cases[] = {{"notepad.exe", tree + "\\notepad.exe"},
-                          {"Editor.LNK", tree + "\\notepad.exe"},
-                          {"broken.lnk", tree + "\\broken.lnk"}};
+    const Case cases[] = {
+        {Picker::kFileListId, "notepad.exe", Picker::kRegisterFileId, "notepad",
+         tree + "\\notepad.exe"},
+        {Picker::kFileListId, "Editor.LNK", Picker::kRegisterFileId, "Editor",
+         tree + "\\notepad.exe"},
+        // A shortcut that cannot be resolved is kept as itself, not as an empty path.
+        {Picker::kFileListId, "broken.lnk", Picker::kRegisterFileId, "broken",
+         tree + "\\broken.lnk"},
+        // A highlighted folder is not entered: the folder shown is registered.
+        {Picker::kFolderListId, "Alpha", Picker::kRegisterFolderId, tree, tree},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
-        writeSettings(other + programRecord("1F3", "old", tree + "\\readme.txt"));
+        writeSettings(other + stored);
         const std::string shown = caption(3);
         std::string selected, name;
         UiDriver ui;
         ui.dialog([&](const DialogView& d) {
-              selected = d.rows(Picker::kFileListId)[static_cast<std::size_t>(
-                  std::max(0, d.selectedRow(Picker::kFileListId)))];
+              const auto row = d.selectedRow(Picker::kFileListId);
+              selected = row < 0 ? "" : d.rows(Picker::kFileListId)[static_cast<std::size_t>(row)];
               name = d.text(Picker::kNameId);
-              d.clickRow(Picker::kFileListId, rowOf(d, Picker::kFileListId, c.row));
-          }).dialog([](const DialogView& d) { d.click(Picker::kRegisterFileId); });
+              d.clickRow(c.list, rowOf(d, c.list, c.row));
+          }).dialog([&](const DialogView& d) {
+            if (c.list == Picker::kFolderListId) {
+                d.setText(Picker::kNameId, c.caption);
+            }
+            d.click(c.button);
+        });
         openPicker(3);
         EXPECT_TRUE(ui.finished());
         EXPECT_EQ(ui.dialogs().front(), "ファイルやフォルダの登録/変更");
         EXPECT_EQ(selected, "readme.txt") << "the stored file is selected";
         EXPECT_EQ(name, shown) << "the name field shows the button's caption";
-        const std::string proposed = proposedName(c.row);
-        EXPECT_EQ(settingsBytes(), other + programRecord("1F3", proposed, c.path));
-        EXPECT_EQ(caption(3), proposed);
+        EXPECT_EQ(settingsBytes(), other + programRecord("1F3", c.caption, c.path));
+        EXPECT_EQ(caption(3), c.caption);
+        EXPECT_TRUE(w.slotButton(3).hasGlyph());
         EXPECT_EQ(w.chosenPath(), c.path);
         EXPECT_EQ(w.editedSlotKey(), "1F3");
     }
-    EXPECT_TRUE(w.slotButton(3).hasGlyph());
 }
 
-TEST_F(FilePickerTest, RegisterFolderTakesTheEnteredFolderNotTheHighlightedOne) {
-    writeSettings(programRecord("1F2", "フォルダ", tree));
-    auto& w = open();
-    std::string name;
-    UiDriver ui;
-    ui.dialog([&](const DialogView& d) {
-          name = d.text(Picker::kNameId);
-          d.clickRow(Picker::kFolderListId, rowOf(d, Picker::kFolderListId, "Alpha"));
-      }).dialog([](const DialogView& d) {
-        d.setText(Picker::kNameId, "作業 ﾌｫﾙﾀﾞ");
-        d.click(Picker::kRegisterFolderId);
-    });
-    openPicker(2);
-    EXPECT_TRUE(ui.finished());
-    EXPECT_EQ(name, "フォルダ") << "a stored folder is shown with the caption as the name";
-    EXPECT_EQ(settingsBytes(), programRecord("1F2", "作業 ﾌｫﾙﾀﾞ", tree));
-    EXPECT_EQ(caption(2), "作業 ﾌｫﾙﾀﾞ");
-    EXPECT_TRUE(w.slotButton(2).hasGlyph());
-    EXPECT_EQ(w.pickerFolder(), tree);
-}
-
-TEST_F(FilePickerTest, TheNextOpeningStartsWhereTheLastEndedAndTheFirstOnTheDesktop) {
-    const std::string stored = programRecord("1F3", "doc", tree + "\\Alpha\\inside.txt");
-    writeSettings(stored);
-    auto& w = open();
-    std::string firstShown, lastShown, lastRow;
-    UiDriver ui;
-    ui.dialog([&](const DialogView& d) {
-          firstShown = d.rows(Picker::kFolderListId)[static_cast<std::size_t>(
-              d.selectedRow(Picker::kFolderListId))];
-          d.key(VK_ESCAPE);
-      })
-        .dialog([](const DialogView& d) {
-            d.doubleClickRow(Picker::kFolderListId, rowOf(d, Picker::kFolderListId, "tree"));
-        })
-        .dialog([](const DialogView& d) { d.click(IDCANCEL); })
-        .dialog([&](const DialogView& d) {
-            const auto rows = d.rows(Picker::kFolderListId);
-            lastShown = rows[static_cast<std::size_t>(d.selectedRow(Picker::kFolderListId))];
-            lastRow = rows.back();
-            d.close();
-        });
-    openPicker(2);
-    const std::string desktop = specialFolderPath(folder::kDesktop);
-    EXPECT_EQ(w.pickerFolder(), desktop);
-    EXPECT_EQ(firstShown, desktop.substr(desktop.rfind('\\') + 1));
-    openPicker(3);
-    EXPECT_EQ(w.pickerFolder(), tree);
-    openPicker(4);
-    EXPECT_TRUE(ui.finished());
-    EXPECT_EQ(lastShown, "tree");
-    EXPECT_EQ(lastRow, "deep");
-    EXPECT_EQ(settingsBytes(), stored) << "cancelling writes nothing";
-}
-
-TEST_F(FilePickerTest, AVanishedPickerFolderGivesTheMediumBoxOnceAndTheDialogIsNotShown) {
+TEST_F(FilePickerTest, OpensOnTheDesktopThenWhereItLastWasAndAVanishedFolderGivesTheMediumBox) {
     const std::string gone = tree + "\\gone";
     folder(gone);
     test::writeFileBytes(gone + "\\f.txt", "x");
-    writeSettings(programRecord("1F2", "f", gone + "\\f.txt"));
+    const std::string stored = programRecord("1F3", "f", gone + "\\f.txt");
+    writeSettings(stored);
     auto& w = open();
+    std::string firstShown, carriedShown;
+    const auto shownFolder = [](const DialogView& d) {
+        return d.rows(
+            Picker::kFolderListId)[static_cast<std::size_t>(d.selectedRow(Picker::kFolderListId))];
+    };
     UiDriver ui;
-    ui.dialog([](const DialogView& d) { d.key(VK_ESCAPE); })
+    ui.dialog([&](const DialogView& d) {
+          firstShown = shownFolder(d);
+          d.key(VK_ESCAPE);
+      })
+        .dialog([](const DialogView& d) { d.click(IDCANCEL); })
+        .dialog([&](const DialogView& d) {
+            carriedShown = shownFolder(d);
+            d.close();
+        })
         .box(IDOK)
         .dialog([](const DialogView& d) { d.key(VK_ESCAPE); });
+    const std::string desktop = specialFolderPath(folder::kDesktop);
     openPicker(2);
-    ASSERT_EQ(w.pickerFolder(), gone);
+    EXPECT_EQ(firstShown, desktop.substr(desktop.rfind('\\') + 1));
+    openPicker(3);
+    openPicker(2);
+    EXPECT_EQ(carriedShown, "gone");
+    EXPECT_EQ(w.pickerFolder(), gone);
     SetCurrentDirectoryW(widen(tree).c_str());
     DeleteFileW(widen(gone + "\\f.txt").c_str());
     ASSERT_TRUE(RemoveDirectoryW(widen(gone).c_str()));
-    openPicker(3);
+    openPicker(2);
+    EXPECT_EQ(ui.dialogs().size(), 3u) << "no dialog after the box";
     ASSERT_EQ(ui.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes()[0].caption, "情報");
     EXPECT_EQ(ui.boxes()[0].text, "CD-R/RW, ﾌﾛｯﾋﾟｰ等が正常にセットされていません");
-    EXPECT_EQ(ui.dialogs().size(), 1u) << "the dialog is not shown after the box";
-    EXPECT_TRUE(mediumErrorHandlerInstalled());
-    openPicker(3);
+    openPicker(2);
     EXPECT_TRUE(ui.finished()) << "the opening after the box starts on the desktop";
-    EXPECT_EQ(w.pickerFolder(), specialFolderPath(folder::kDesktop));
-    EXPECT_EQ(settingsBytes(), programRecord("1F2", "f", gone + "\\f.txt"));
+    EXPECT_EQ(w.pickerFolder(), desktop);
+    EXPECT_EQ(settingsBytes(), stored) << "cancelling writes nothing";
 }
-
-TEST_F(FilePickerTest, AnAddressSlotAsksFirstAndOnlyYesOpensThePickerWithAnEmptyName) {
-    const std::string address =
-        "[PG_KIND]\r\n1F5=0\r\n\r\n[AP_NM]\r\n1F5=Home\r\n\r\n[URL_KIND]\r\n"
-        "1F5=1\r\n\r\n[URL]\r\n1F5=http://example.jp/\r\n\r\n";
-    writeSettings(address);
-    open();
-    std::string name = "unread";
-    UiDriver ui;
-    ui.box(IDNO).box(IDYES).dialog([&](const DialogView& d) {
-        name = d.text(Picker::kNameId);
-        d.key(VK_ESCAPE);
-    });
-    openPicker(5);
-    EXPECT_EQ(ui.dialogs().size(), 0u) << "No ends the command before the dialog";
-    openPicker(5);
-    EXPECT_TRUE(ui.finished());
-    ASSERT_EQ(ui.boxes().size(), 2u);
-    EXPECT_EQ(ui.boxes()[0].caption, "情報");
-    EXPECT_EQ(ui.boxes()[0].text,
-              replaceQuestion(text::kAskReplaceAddressHead, "Home", text::kPopOthersFile));
-    EXPECT_EQ(name, "");
-    EXPECT_EQ(settingsBytes(), address);
-    EXPECT_EQ(caption(5), "Home");
-}
-
-} // namespace
 
 TEST(PickerIcons, EveryRowKindAndEveryDriveOfTheMachineHasAGlyph) {
-    const auto drives = machineDrives();
     const ListIcons icons;
     for (auto icon : {ListIcons::FolderOpen, ListIcons::FolderClosed, ListIcons::Program,
                       ListIcons::Document}) {
         EXPECT_NE(icons.get(icon), nullptr) << icon;
     }
-    for (const auto& drive : drives) {
+    for (const auto& drive : machineDrives()) {
         EXPECT_NE(icons.drive(drive.type), nullptr) << drive.letter;
     }
 }
+
+} // namespace
