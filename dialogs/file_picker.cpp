@@ -262,6 +262,11 @@ bool FilePicker::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result)
 
 void FilePicker::enterFolder(const std::string& path) {
     const std::string folder = normalFolder(path);
+    // Like any change of a value to itself, entering the folder already shown is no change:
+    // nothing is read again and the name field keeps what it holds.
+    if (folder == currentFolder_) {
+        return;
+    }
     // Read first: a folder that cannot be entered leaves everything as it was.
     FolderContent content = readFolder(folder);
     enterAsCurrentDirectory(folder);

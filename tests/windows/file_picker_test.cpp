@@ -79,6 +79,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     picker.onFolderChange([&](const std::string& f) { changes.push_back(f); });
     picker.applyPath(tree + "\\deep\\d1\\");
     std::vector<std::string> drives, deep, root, files, programs, shortcuts;
+    std::vector<int> tabOrder;
     int driveShown = -1, current = -1, focus = 0;
     std::string folderName, fileName;
     UiDriver ui;
@@ -88,6 +89,10 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
           deep = d.rows(Picker::kFolderListId);
           current = d.selectedRow(Picker::kFolderListId);
           focus = d.focusedId();
+          for (HWND h = d.item(focus); tabOrder.size() < 8;) {
+              h = GetNextDlgTabItem(d.hwnd(), h, FALSE);
+              tabOrder.push_back(GetDlgCtrlID(h));
+          }
           d.doubleClickRow(Picker::kFolderListId, rowOf(d, Picker::kFolderListId, "tree"));
       })
         .dialog([&](const DialogView& d) {
@@ -136,6 +141,10 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     EXPECT_TRUE(std::equal(tail.begin() + 1, tail.end(), deep.end() - 4));
     EXPECT_EQ(current, static_cast<int>(deep.size()) - 2);
     EXPECT_EQ(focus, Picker::kFolderListId);
+    EXPECT_EQ(tabOrder,
+              (std::vector<int>{Picker::kFileListId, Picker::kFilterId + 1, Picker::kNameId,
+                                Picker::kRegisterFileId, IDCANCEL, Picker::kRegisterFolderId,
+                                Picker::kDriveBoxId, Picker::kFolderListId}));
     EXPECT_EQ(folderName, tree) << "a folder proposes its full path";
     // Ordinary files only, sorted; the filters; a file proposes its name.
     EXPECT_EQ(files, (std::vector<std::string>{"a.tar.gz", "broken.lnk", "Editor.LNK",
