@@ -8,7 +8,7 @@
 #include "platform/unhandled.h"
 #include "settings/slot_record.h"
 
-#include <windowsx.h>
+#include <algorithm>
 
 namespace tarvok {
 
@@ -65,6 +65,28 @@ const ControlSpec kDecoration[] = {
      kFieldFontPixels},
     {Kind::Frame, FilePicker::kFrameId, "", {8, 8, 537, 303}},
 };
+
+// What the drive box shows of each kind of drive.
+struct DriveLook {
+    UINT type; // as GetDriveType reports it
+    DriveKind kind;
+    ListIcons::Icon icon;
+};
+constexpr DriveLook kDriveLooks[] = {
+    {DRIVE_REMOVABLE, DriveKind::Removable, ListIcons::DriveRemovable},
+    {DRIVE_FIXED, DriveKind::Fixed, ListIcons::DriveFixed},
+    {DRIVE_REMOTE, DriveKind::Network, ListIcons::DriveNetwork},
+    {DRIVE_CDROM, DriveKind::CdRom, ListIcons::DriveCdRom},
+    {DRIVE_RAMDISK, DriveKind::RamDisk, ListIcons::DriveRam},
+};
+
+std::string readRowText(HWND box, UINT get, UINT getLength, std::size_t index) {
+    const auto length = SendMessageW(box, getLength, index, 0);
+    std::wstring buffer(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+    SendMessageW(box, get, index, reinterpret_cast<LPARAM>(buffer.data()));
+    buffer.resize(wcslen(buffer.c_str()));
+    return narrow(buffer);
+}
 
 constexpr DWORD kListStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                              LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
@@ -152,33 +174,20 @@ void FilePicker::build() {
     SendMessageW(item(kNameId), EM_SETLIMITTEXT, 0, 0);
     setImeModeOnFocus(item(kNameId), ImeMode::Hiragana);
 
-    drives_ = machineDrives();
     icons_ = std::make_unique<ListIcons>();
-    driveEntries_.clear();
-    for (const auto& d : drives_) {
-        DriveKind kind = DriveKind::Unknown;
-        switch (d.type) {
-        case DRIVE_REMOVABLE:
-            kind = DriveKind::Removable;
-            break;
-        case DRIVE_FIXED:
-            kind = DriveKind::Fixed;
-            break;
-        case DRIVE_REMOTE:
-            kind = DriveKind::Network;
-            break;
-        case DRIVE_CDROM:
-            kind = DriveKind::CdRom;
-            break;
-        case DRIVE_RAMDISK:
-            kind = DriveKind::RamDisk;
-            break;
-        default:
-            break;
+    driveRows_.clear();
+    std::vector<std::string> entries;
+    for (const auto& d : machineDrives()) {
+        DriveLook look{d.type, DriveKind::Unknown, ListIcons::DriveFixed};
+        for (const auto& known : kDriveLooks) {
+            if (known.type == d.type) {
+                look = known;
+            }
         }
-        driveEntries_.push_back(driveEntry(d.letter, kind, d.label, d.remoteName));
+        driveRows_.push_back({d.letter, look.icon});
+        entries.push_back(driveEntry(d.letter, look.kind, d.label, d.remoteName));
     }
-    fillList(drives, CB_RESETCONTENT, CB_ADDSTRING, driveEntries_);
+    fillList(drives, CB_RESETCONTENT, CB_ADDSTRING, entries);
 }
 
 void FilePicker::onInit() {
@@ -307,8 +316,8 @@ void FilePicker::fileSelected() {
 void FilePicker::showDriveOf(const std::string& path) {
     const char letter = driveLetterOf(path);
     int row = -1;
-    for (std::size_t i = 0; i < drives_.size(); ++i) {
-        if (drives_[i].letter == letter) {
+    for (std::size_t i = 0; i < driveRows_.size(); ++i) {
+        if (driveRows_[i].letter == letter) {
             row = static_cast<int>(i);
         }
     }
@@ -318,10 +327,10 @@ void FilePicker::showDriveOf(const std::string& path) {
 
 void FilePicker::chooseDrive() {
     const auto row = SendMessageW(item(kDriveBoxId), CB_GETCURSEL, 0, 0);
-    if (row < 0 || static_cast<std::size_t>(row) >= drives_.size()) {
+    if (row < 0 || static_cast<std::size_t>(row) >= driveRows_.size()) {
         return;
     }
-    const char letter = drives_[static_cast<std::size_t>(row)].letter;
+    const char letter = driveRows_[static_cast<std::size_t>(row)].letter;
     if (letter == driveShown_) {
         return;
     }
@@ -444,6 +453,7 @@ bool FilePicker::drawRow(const DRAWITEMSTRUCT& row) {
     const std::size_t index = row.itemID;
     HICON icon = nullptr;
     const std::string* caption = nullptr;
+    std::string text;
     int indent = 0;
     if (id == kFolderListId && index < folderRows_.size()) {
         const FolderRow& folder = folderRows_[index];
@@ -453,9 +463,10 @@ bool FilePicker::drawRow(const DRAWITEMSTRUCT& row) {
     } else if (id == kFileListId && index < shownFiles_.size()) {
         caption = &shownFiles_[index];
         icon = icons_->get(isProgramName(*caption) ? ListIcons::Program : ListIcons::Document);
-    } else if (id == kDriveBoxId && index < drives_.size()) {
-        caption = &driveEntries_[index];
-        icon = icons_->drive(drives_[index].type);
+    } else if (id == kDriveBoxId && index < driveRows_.size()) {
+        text = readRowText(row.hwndItem, CB_GETLBTEXT, CB_GETLBTEXTLEN, index);
+        caption = &text;
+        icon = icons_->get(driveRows_[index].icon);
     }
     if (caption != nullptr) {
         const int size = px(kIconSize);

@@ -93,8 +93,11 @@ class FilePicker final : public Dialog {
     std::string selectedFile_;
     std::size_t maskIndex_ = 0;
     std::string name_;
-    std::vector<DriveInfo> drives_;
-    std::vector<std::string> driveEntries_; // as the drive box shows them
+    struct DriveRow {
+        char letter;
+        ListIcons::Icon icon;
+    };
+    std::vector<DriveRow> driveRows_; // the drive box's entries are its own texts
     char driveShown_ = 0;
     std::unique_ptr<ListIcons> icons_;
     std::function<void(const std::string&)> folderListener_;

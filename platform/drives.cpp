@@ -207,19 +207,4 @@ ListIcons::ListIcons() {
     }
 }
 
-HICON ListIcons::drive(UINT type) const {
-    switch (type) {
-    case DRIVE_REMOVABLE:
-        return get(DriveRemovable);
-    case DRIVE_REMOTE:
-        return get(DriveNetwork);
-    case DRIVE_CDROM:
-        return get(DriveCdRom);
-    case DRIVE_RAMDISK:
-        return get(DriveRam);
-    default:
-        return get(DriveFixed);
-    }
-}
-
 } // namespace tarvok

@@ -59,8 +59,6 @@ class ListIcons {
     };
     ListIcons();
     HICON get(Icon icon) const { return icons_[icon].get(); }
-    // The icon of a drive type as GetDriveType reports it.
-    HICON drive(UINT type) const;
 
   private:
     std::array<UniqueIcon, Count> icons_;

@@ -344,14 +344,10 @@ TEST_F(FilePickerTest, APathLongerThanTheSystemsLimitIsListedAndRegisteredWhole)
     }
 }
 
-TEST(PickerIcons, EveryRowKindAndEveryDriveOfTheMachineHasAGlyph) {
+TEST(PickerIcons, EveryKindOfRowAndDriveHasAGlyph) {
     const ListIcons icons;
-    for (auto icon : {ListIcons::FolderOpen, ListIcons::FolderClosed, ListIcons::Program,
-                      ListIcons::Document}) {
-        EXPECT_NE(icons.get(icon), nullptr) << icon;
-    }
-    for (const auto& drive : machineDrives()) {
-        EXPECT_NE(icons.drive(drive.type), nullptr) << drive.letter;
+    for (int icon = 0; icon < ListIcons::Count; ++icon) {
+        EXPECT_NE(icons.get(static_cast<ListIcons::Icon>(icon)), nullptr) << icon;
     }
 }
 
