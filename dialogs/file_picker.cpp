@@ -80,14 +80,6 @@ constexpr DriveLook kDriveLooks[] = {
     {DRIVE_RAMDISK, DriveKind::RamDisk, ListIcons::DriveRam},
 };
 
-std::string readRowText(HWND box, UINT get, UINT getLength, std::size_t index) {
-    const auto length = SendMessageW(box, getLength, index, 0);
-    std::wstring buffer(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
-    SendMessageW(box, get, index, reinterpret_cast<LPARAM>(buffer.data()));
-    buffer.resize(wcslen(buffer.c_str()));
-    return narrow(buffer);
-}
-
 constexpr DWORD kListStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
                              LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
@@ -184,8 +176,9 @@ void FilePicker::build() {
                 look = known;
             }
         }
-        driveRows_.push_back({d.letter, look.icon});
-        entries.push_back(driveEntry(d.letter, look.kind, d.label, d.remoteName));
+        driveRows_.push_back(
+            {d.letter, driveEntry(d.letter, look.kind, d.label, d.remoteName), look.icon});
+        entries.push_back(driveRows_.back().entry);
     }
     fillList(drives, CB_RESETCONTENT, CB_ADDSTRING, entries);
 }
@@ -453,7 +446,6 @@ bool FilePicker::drawRow(const DRAWITEMSTRUCT& row) {
     const std::size_t index = row.itemID;
     HICON icon = nullptr;
     const std::string* caption = nullptr;
-    std::string text;
     int indent = 0;
     if (id == kFolderListId && index < folderRows_.size()) {
         const FolderRow& folder = folderRows_[index];
@@ -464,8 +456,7 @@ bool FilePicker::drawRow(const DRAWITEMSTRUCT& row) {
         caption = &shownFiles_[index];
         icon = icons_->get(isProgramName(*caption) ? ListIcons::Program : ListIcons::Document);
     } else if (id == kDriveBoxId && index < driveRows_.size()) {
-        text = readRowText(row.hwndItem, CB_GETLBTEXT, CB_GETLBTEXTLEN, index);
-        caption = &text;
+        caption = &driveRows_[index].entry;
         icon = icons_->get(driveRows_[index].icon);
     }
     if (caption != nullptr) {

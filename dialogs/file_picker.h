@@ -95,9 +95,10 @@ class FilePicker final : public Dialog {
     std::string name_;
     struct DriveRow {
         char letter;
+        std::string entry;
         ListIcons::Icon icon;
     };
-    std::vector<DriveRow> driveRows_; // the drive box's entries are its own texts
+    std::vector<DriveRow> driveRows_;
     char driveShown_ = 0;
     std::unique_ptr<ListIcons> icons_;
     std::function<void(const std::string&)> folderListener_;
