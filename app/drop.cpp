@@ -2,7 +2,7 @@
 // drop point, at once and without a question.
 #include "app/main_window.h"
 
-#include "app/drop_rules.h"
+#include "dialogs/file_picker_rules.h"
 #include "platform/drop.h"
 #include "platform/settings_file.h"
 #include "platform/shell_items.h"

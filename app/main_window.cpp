@@ -214,7 +214,7 @@ void MainWindow::createMenus() {
 
     HMENU popup = CreatePopupMenu();
     appendItem(popup, cmd::kPopTourokuHenkou, text::kPopTourokuHenkou, false);
-    appendItem(popup, cmd::kPopOthersFile, text::kPopOthersFile, false);
+    appendItem(popup, cmd::kPopOthersFile, text::kPopOthersFile);
     appendItem(popup, cmd::kPopUrl, text::kPopUrl, false);
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
     appendItem(popup, cmd::kPopChgName, text::kPopChgName);

@@ -28,6 +28,7 @@ add_library(tarvok_platform STATIC
     platform/dde.cpp
     platform/dialog.cpp
     platform/dpi.cpp
+    platform/drives.cpp
     platform/drop.cpp
     platform/folder_browser.cpp
     platform/glyph.cpp
@@ -41,7 +42,7 @@ add_library(tarvok_platform STATIC
     platform/unhandled.cpp)
 tarvok_strict(tarvok_platform)
 target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleaut32 uuid user32
-    gdi32 comctl32 comdlg32 advapi32 msimg32 imm32)
+    gdi32 comctl32 comdlg32 advapi32 msimg32 imm32 mpr)
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC
@@ -56,6 +57,7 @@ add_library(tarvok_screens STATIC
     app/slot_menu.cpp
     app/system_commands.cpp
     dialogs/about_box.cpp
+    dialogs/file_picker.cpp
     dialogs/page_name_dialog.cpp
     dialogs/rename_prompt.cpp
     migration/migration_dialog.cpp)

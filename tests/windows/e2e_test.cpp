@@ -1,7 +1,11 @@
 // The real program, started in a temporary program folder with a prepared settings file,
 // driven from outside the way a user's keyboard and mouse would drive it.
 #include "app/main_window.h"
+#include "app/slot_menu_rules.h"
+#include "app/texts.h"
+#include "dialogs/file_picker.h"
 #include "dialogs/page_name_dialog.h"
+#include "dialogs/rename_prompt.h"
 #include "migration/migration_dialog.h"
 #include "platform/cp932_codec.h"
 #include "platform/message_box.h"
@@ -281,6 +285,107 @@ TEST(EndToEnd, MigrationEndsTheProgramAndTheNextStartShowsTheMigratedSlotsAndPag
     EXPECT_EQ(app->caption(3), "旧ホーム");
     EXPECT_EQ(app->pageLabel(), "ウェブ");
     EXPECT_TRUE(app->closeAndWait());
+}
+
+TEST(EndToEnd, AFileChosenInThePickerShowsOnItsButtonNowAndAfterARestart) {
+    test::TempDir dir;
+    const std::string tool = dir.file("zz tool.exe");
+    CopyFileW(widen(test::binFolder() + "\\marker.exe").c_str(), widen(tool).c_str(), FALSE);
+    const std::string ini = dir.file("tarvok.ini");
+    {
+        Launcher app(dir, "[PG_KIND]\r\n1F3=1\r\n[AP_NM]\r\n1F3=ini\r\n[LINK_PATH]\r\n1F3=" + ini +
+                              "\r\n");
+        ASSERT_NE(app.window(), nullptr);
+        // The slot holding a file of the folder opens the picker there; cancelling keeps
+        // the folder for the next opening.
+        app.chooseFromSlotMenu(3, 1);
+        HWND picker = app.windowWith(FilePicker::kFileListId);
+        ASSERT_NE(picker, nullptr);
+        EXPECT_EQ(test::DialogView(picker).className(), "TF_EXESET");
+        PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
+        ASSERT_TRUE(test::waitFor([&] { return !IsWindow(picker); }));
+        EXPECT_FALSE(app.showsGlyph(2));
+
+        app.chooseFromSlotMenu(2, 1);
+        picker = app.windowWith(FilePicker::kFileListId);
+        ASSERT_NE(picker, nullptr);
+        const test::DialogView d(picker);
+        EXPECT_EQ(d.text(FilePicker::kNameId), "");
+        // Typing a name's first letter in the list selects it.
+        PostMessageW(d.item(FilePicker::kFileListId), WM_CHAR, 'z', 1);
+        ASSERT_TRUE(test::waitFor([&] { return d.text(FilePicker::kNameId) == "zz tool"; }));
+        d.click(FilePicker::kRegisterFileId);
+        ASSERT_TRUE(test::waitFor([&] { return app.caption(2) == "zz tool"; }));
+        EXPECT_TRUE(test::waitFor([&] { return app.showsGlyph(2); }));
+        ASSERT_TRUE(app.closeAndWait());
+    }
+    EXPECT_NE(test::readFileBytes(ini).find("[LINK_PATH]\r\n1F3=" + ini + "\r\n1F2=" + tool),
+              std::string::npos);
+    Launcher again(dir, "");
+    EXPECT_EQ(again.caption(2), "zz tool");
+    EXPECT_TRUE(test::waitFor([&] { return again.showsGlyph(2); }));
+    EXPECT_TRUE(again.closeAndWait());
+}
+
+TEST(EndToEnd, RenameClearAndTheQuestionBeforeReplacingAnAddress) {
+    test::TempDir dir;
+    Launcher app(dir, "[PG_KIND]\r\n1F2=1\r\n[AP_NM]\r\n1F2=" + sjis("メモ帳") +
+                          "\r\n1F4=Home\r\n[LINK_PATH]\r\n1F2=C:\\windows\\notepad.exe\r\n"
+                          "[URL_KIND]\r\n1F4=1\r\n[URL]\r\n1F4=http://example.jp/\r\n");
+    ASSERT_NE(app.window(), nullptr);
+    EXPECT_TRUE(test::waitFor([&] { return app.showsGlyph(2); }));
+    const auto answer = [&](int button) {
+        HWND box = nullptr;
+        EXPECT_TRUE(test::waitFor([&] { return (box = app.box()) != nullptr; }));
+        const std::string text = test::windowText(GetDlgItem(box, kBoxTextId));
+        button == 0 ? PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0)
+                    : PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+        EXPECT_TRUE(test::waitFor([&] { return !IsWindow(box); }));
+        return text;
+    };
+
+    // Rename: an empty name is refused and the prompt comes back with the present caption.
+    app.chooseFromSlotMenu(2, 3);
+    HWND prompt = app.windowWith(RenamePrompt::kNameId);
+    ASSERT_NE(prompt, nullptr);
+    test::DialogView(prompt).setText(RenamePrompt::kNameId, "");
+    test::DialogView(prompt).click(IDOK);
+    EXPECT_EQ(answer(IDOK), "ボタン名が未入力です");
+    ASSERT_TRUE(test::waitFor([&] {
+        prompt = app.windowWith(RenamePrompt::kNameId, 100);
+        return prompt != nullptr &&
+               test::DialogView(prompt).text(RenamePrompt::kNameId) == "メモ帳";
+    }));
+    test::DialogView(prompt).setText(RenamePrompt::kNameId, "エディタ");
+    test::DialogView(prompt).click(IDOK);
+    ASSERT_TRUE(test::waitFor([&] { return app.caption(2) == "エディタ"; }));
+
+    // Clear: the close box and No keep the slot, Yes empties it.
+    for (int button : {0, IDNO, IDYES}) {
+        app.chooseFromSlotMenu(2, 4);
+        answer(button);
+    }
+    ASSERT_TRUE(test::waitFor([&] { return app.caption(2).empty(); }));
+    EXPECT_FALSE(app.showsGlyph(2));
+
+    // An address slot asks before the picker; No shows no picker, Yes opens it unnamed.
+    app.chooseFromSlotMenu(4, 1);
+    EXPECT_EQ(answer(IDNO),
+              replaceQuestion(text::kAskReplaceAddressHead, "Home", text::kPopOthersFile));
+    EXPECT_EQ(app.windowWith(FilePicker::kFileListId, 300), nullptr);
+    app.chooseFromSlotMenu(4, 1);
+    answer(IDYES);
+    HWND picker = app.windowWith(FilePicker::kFileListId);
+    ASSERT_NE(picker, nullptr);
+    const test::DialogView d(picker);
+    EXPECT_EQ(d.text(FilePicker::kNameId), "");
+    d.setText(FilePicker::kNameId, "desk");
+    d.click(FilePicker::kRegisterFolderId);
+    ASSERT_TRUE(test::waitFor([&] { return app.caption(4) == "desk"; }));
+    ASSERT_TRUE(app.closeAndWait());
+    const auto saved = test::readFileBytes(dir.file("tarvok.ini"));
+    EXPECT_NE(saved.find("[AP_NM]\r\n1F2=\r\n1F4=desk\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("[URL_KIND]\r\n1F4=0\r\n1F2=0\r\n"), std::string::npos) << saved;
 }
 
 } // namespace

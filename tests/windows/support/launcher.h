@@ -8,6 +8,8 @@
 #include "tests/windows/support/temp_dir.h"
 #include "tests/windows/support/ui.h"
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
@@ -66,6 +68,60 @@ class Launcher {
         return process_->waitForExit(10000);
     }
     ChildProcess& process() { return *process_; }
+    DWORD id() const { return process_->id(); }
+    // The first visible window of the program that holds a control with this id.
+    HWND windowWith(int controlId, DWORD timeoutMs = 5000) const {
+        HWND found = nullptr;
+        waitFor(
+            [&] {
+                for (HWND h : topWindowsOf(process_->id())) {
+                    if (GetDlgItem(h, controlId) != nullptr) {
+                        found = h;
+                        return true;
+                    }
+                }
+                return false;
+            },
+            timeoutMs);
+        return found;
+    }
+    // Right-clicks a slot button and picks an item of its menu with the keyboard.
+    void chooseFromSlotMenu(int keyNumber, int item) {
+        PostMessageW(slot(keyNumber), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+        std::vector<HWND> menus;
+        ASSERT_TRUE(waitFor([&] {
+            menus = topWindowsOf(process_->id(), L"#32768");
+            return !menus.empty();
+        }));
+        for (int i = 0; i <= item; ++i) {
+            PostMessageW(menus.front(), WM_KEYDOWN, VK_DOWN, 0);
+        }
+        PostMessageW(menus.front(), WM_KEYDOWN, VK_RETURN, 0);
+    }
+    // Whether the button shows a glyph, as the screen shows it: where the glyph would stand,
+    // a caption without one paints only its text colour on the face, an icon other shades.
+    bool showsGlyph(int keyNumber) const {
+        RECT r{};
+        GetWindowRect(slot(keyNumber), &r);
+        const int w = 40, h = r.bottom - r.top;
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+        bool icon = false;
+        for (int y = 0; y < h && !icon; ++y) {
+            for (int x = 0; x < w && !icon; ++x) {
+                const COLORREF c = GetPixel(memory, x, y);
+                icon = c != GetSysColor(COLOR_BTNFACE) && c != GetSysColor(COLOR_BTNTEXT);
+            }
+        }
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        return icon;
+    }
     std::string pageLabel() const { return windowText(GetDlgItem(window_, cmd::kPageNameLabel)); }
     // A file dropped from another process onto a slot button, as Explorer would drop it.
     bool dropOn(int n, const std::string& path) {

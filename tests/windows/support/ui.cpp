@@ -106,6 +106,63 @@ int DialogView::focusedId() const {
                : 0;
 }
 
+namespace {
+
+bool isComboBox(HWND control) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    return lstrcmpiW(name, L"ComboBox") == 0;
+}
+
+void postRowClick(HWND list, int row, bool twice) {
+    RECT r{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r));
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    if (twice) {
+        PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        PostMessageW(list, WM_LBUTTONUP, 0, at);
+    }
+}
+
+} // namespace
+
+std::vector<std::string> DialogView::rows(int id) const {
+    HWND h = item(id);
+    const bool combo = isComboBox(h);
+    const auto count = SendMessageW(h, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    std::vector<std::string> texts;
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto n = SendMessageW(h, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+        std::wstring buffer(static_cast<std::size_t>(n) + 1, L'\0');
+        SendMessageW(h, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                     reinterpret_cast<LPARAM>(buffer.data()));
+        buffer.resize(static_cast<std::size_t>(n));
+        texts.push_back(narrow(buffer));
+    }
+    return texts;
+}
+
+int DialogView::selectedRow(int id) const {
+    HWND h = item(id);
+    return static_cast<int>(SendMessageW(h, isComboBox(h) ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+void DialogView::clickRow(int id, int row) const {
+    postRowClick(item(id), row, false);
+}
+
+void DialogView::doubleClickRow(int id, int row) const {
+    postRowClick(item(id), row, true);
+}
+
+void DialogView::chooseRow(int id, int row) const {
+    SendMessageW(item(id), CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    PostMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(item(id)));
+}
+
 RECT DialogView::clientRect(int id) const {
     RECT r{};
     GetWindowRect(item(id), &r);

@@ -55,6 +55,13 @@ class DialogView {
     // The close box.
     void close() const;
     int focusedId() const;
+    // List and combo boxes: the rows' texts, the selected row (-1 for none), a mouse click or
+    // double click on a row of a list, and a row chosen in a combo box as the keyboard would.
+    std::vector<std::string> rows(int id) const;
+    int selectedRow(int id) const;
+    void clickRow(int id, int row) const;
+    void doubleClickRow(int id, int row) const;
+    void chooseRow(int id, int row) const;
     RECT clientRect(int id) const; // in the dialog's client coordinates
     HFONT font(int id) const;
 

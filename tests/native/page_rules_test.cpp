@@ -1,6 +1,4 @@
-// The page-clear question checked once against the design, character for character, and
-// which dropped paths count as shortcuts.
-#include "app/drop_rules.h"
+// The page-clear question checked once against the design, character for character.
 #include "app/page_commands_rules.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +14,6 @@ TEST(PageCommandTexts, ClearPageQuestionHoldsThePageNumberAndName) {
     EXPECT_EQ(clearPageQuestion(5, ""),
               "表示している\r\n\r\nページ番号： 5\r\nページネーム：　\r\n\r\n"
               "の\"すべての情報\"を消去してもよろしいですか？");
-}
-
-TEST(DropRules, OnlyAnExtensionOfLnkInAnyCaseIsAShortcut) {
-    for (const char* path : {"C:\\a\\Editor.lnk", "C:\\a\\EDITOR.LNK", "b.LnK", ".lnk"}) {
-        EXPECT_TRUE(isShortcutPath(path)) << path;
-    }
-    for (const char* path :
-         {"C:\\a.lnk\\file", "C:\\a\\x.lnk.txt", "C:\\a\\lnk", "x.lnkk", "x.ln", "C:\\表.ｌｎｋ"}) {
-        EXPECT_FALSE(isShortcutPath(path)) << path;
-    }
 }
 
 } // namespace

@@ -1,0 +1,90 @@
+// The picker's rules: what the user sees proposed, listed and joined.
+#include "dialogs/file_picker_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvok {
+namespace {
+
+TEST(PickerNames, AFileProposesItsNameWithoutTheLastExtension) {
+    EXPECT_EQ(proposedName("C:\\windows\\notepad.exe"), "notepad");
+    EXPECT_EQ(proposedName("D:\\src\\a.tar.gz"), "a.tar");
+    EXPECT_EQ(proposedName("C:\\home\\.profile"), "");
+    EXPECT_EQ(proposedName("C:\\v1.2\\README"), "README") << "a dot in a folder is no extension";
+    EXPECT_EQ(proposedName("C:\\表計算　ｿﾌﾄ.EXE"), "表計算　ｿﾌﾄ");
+}
+
+TEST(PickerNames, ShortcutAndProgramExtensionsIgnoreCase) {
+    EXPECT_TRUE(isShortcutPath("C:\\x\\Editor.LNK"));
+    EXPECT_FALSE(isShortcutPath("C:\\x.lnk\\a.txt"));
+    for (const char* name : {"a.exe", "B.COM", "c.Bat", "d.pif"}) {
+        EXPECT_TRUE(isProgramName(name)) << name;
+    }
+    for (const char* name : {"a.txt", "exe", "a.exe.txt"}) {
+        EXPECT_FALSE(isProgramName(name)) << name;
+    }
+}
+
+TEST(PickerPaths, JoiningNeverDoublesTheBackslashOfARootAndKeepsLongPathsWhole) {
+    EXPECT_EQ(joinPath("C:\\", "a.txt"), "C:\\a.txt");
+    EXPECT_EQ(joinPath("C:\\dir", "a.txt"), "C:\\dir\\a.txt");
+    EXPECT_EQ(parentFolderOf("C:\\a.txt"), "C:\\");
+    EXPECT_EQ(parentFolderOf("\\\\srv\\share\\a.txt"), "\\\\srv\\share\\");
+    EXPECT_EQ(normalFolder("c:"), "c:\\");
+    EXPECT_EQ(driveLetterOf("D:\\x"), 'd');
+    std::string folder = "C:";
+    for (int i = 0; i < 60; ++i) {
+        folder += "\\folder" + std::to_string(i);
+    }
+    const std::string file = joinPath(folder, "name.exe");
+    ASSERT_GT(file.size(), 512u);
+    EXPECT_EQ(parentFolderOf(file), folder);
+}
+
+TEST(PickerFolderRows, RootAncestorsAndCurrentOpenThenSortedSubfoldersClosed) {
+    const auto rows = folderRows("C:\\Program Files\\ツール\\", {"zeta", "Alpha", "beta"});
+    const std::vector<std::string> texts = {"C:\\",  "Program Files", "ツール",
+                                            "Alpha", "beta",          "zeta"};
+    ASSERT_EQ(rows.size(), texts.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].text, texts[i]);
+        EXPECT_EQ(rows[i].open, i < 3) << i;
+        EXPECT_EQ(rows[i].level, std::min<int>(static_cast<int>(i), 3)) << i;
+    }
+    EXPECT_EQ(rows[2].path, "C:\\Program Files\\ツール");
+    EXPECT_EQ(rows[3].path, "C:\\Program Files\\ツール\\Alpha");
+    EXPECT_EQ(currentFolderRow(rows), 2u);
+
+    const auto root = folderRows("Z:\\", {"usr"});
+    ASSERT_EQ(root.size(), 2u);
+    EXPECT_EQ(root[1].path, "Z:\\usr");
+    EXPECT_EQ(currentFolderRow(root), 0u);
+    EXPECT_EQ(folderRows("\\\\srv\\share\\docs", {}).front().text, "\\\\srv\\share\\");
+}
+
+TEST(PickerMasks, FilterMasksMatchAsTheSystemsDoIgnoringCase) {
+    for (const char* name : {"a.txt", "README", ".profile", "表.doc"}) {
+        EXPECT_TRUE(matchesMask(name, kPickerMasks[0])) << name;
+    }
+    EXPECT_TRUE(matchesMask("NOTEPAD.EXE", kPickerMasks[1]));
+    EXPECT_FALSE(matchesMask("notepad.exe.txt", kPickerMasks[1]));
+    EXPECT_TRUE(matchesMask("Editor.LNK", kPickerMasks[2]));
+    EXPECT_FALSE(matchesMask("a.lnk2", kPickerMasks[2]));
+    EXPECT_TRUE(matchesMask("ab表c.txt", "a?表?.t*"));
+}
+
+TEST(PickerOrder, NamesSortWithoutRegardToCase) {
+    std::vector<std::string> names = {"b.txt", "A.txt", "a.txt", "Ab", "表", "_x"};
+    sortNames(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"_x", "A.txt", "a.txt", "Ab", "b.txt", "表"}));
+}
+
+TEST(PickerDrives, EntriesFollowTheDriveKind) {
+    EXPECT_EQ(driveEntry('C', DriveKind::Fixed, "system", ""), "c: [system]");
+    EXPECT_EQ(driveEntry('d', DriveKind::CdRom, "", ""), "d: []");
+    EXPECT_EQ(driveEntry('z', DriveKind::Network, "x", "\\\\srv\\share"), "z: \\\\srv\\share");
+    EXPECT_EQ(driveEntry('a', DriveKind::Removable, "floppy", ""), "a:");
+}
+
+} // namespace
+} // namespace tarvok
