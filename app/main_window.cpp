@@ -213,7 +213,7 @@ void MainWindow::createMenus() {
     SetMenu(hwnd_, bar); // the window owns and destroys its menu bar
 
     HMENU popup = CreatePopupMenu();
-    appendItem(popup, cmd::kPopTourokuHenkou, text::kPopTourokuHenkou, false);
+    appendItem(popup, cmd::kPopTourokuHenkou, text::kPopTourokuHenkou);
     appendItem(popup, cmd::kPopOthersFile, text::kPopOthersFile, false);
     appendItem(popup, cmd::kPopUrl, text::kPopUrl, false);
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);

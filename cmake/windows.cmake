@@ -28,6 +28,7 @@ add_library(tarvok_platform STATIC
     platform/dde.cpp
     platform/dialog.cpp
     platform/dpi.cpp
+    platform/folder_list_view.cpp
     platform/glyph.cpp
     platform/message_box.cpp
     platform/settings_file.cpp
@@ -52,7 +53,8 @@ add_library(tarvok_screens STATIC
     app/register_start_menu.cpp
     app/slot_menu.cpp
     app/system_commands.cpp
-    dialogs/rename_prompt.cpp)
+    dialogs/rename_prompt.cpp
+    dialogs/start_menu_picker.cpp)
 tarvok_strict(tarvok_screens)
 target_link_libraries(tarvok_screens PUBLIC tarvok_platform tarvok_rules)
 

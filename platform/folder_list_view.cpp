@@ -1,0 +1,124 @@
+#include "platform/folder_list_view.h"
+
+#include "platform/controls.h"
+#include "platform/text.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace tarvok {
+
+namespace {
+
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Handle h) { FindClose(h); }
+};
+using UniqueFind = UniqueHandle<FindTraits>;
+
+bool isDotEntry(const wchar_t* name) {
+    return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
+}
+
+} // namespace
+
+std::vector<FolderEntry> readFolderEntries(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    const std::wstring base = widen(folder) + L"\\";
+    WIN32_FIND_DATAW found{};
+    const UniqueFind find(FindFirstFileExW((base + L"*").c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr,
+                                           FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) {
+        return entries;
+    }
+    do {
+        if (isDotEntry(found.cFileName)) {
+            continue;
+        }
+        SHFILEINFOW info{};
+        SHGetFileInfoW((base + found.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                       SHGFI_ICON | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE | SHGFI_TYPENAME);
+        entries.push_back(
+            {narrow(found.cFileName), narrow(info.szTypeName), UniqueIcon(info.hIcon)});
+    } while (FindNextFileW(find.get(), &found));
+    return entries;
+}
+
+bool countsAsFolder(const std::string& path) {
+    return (GetFileAttributesW(widen(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+int compareAsLstrcmp(const std::string& a, const std::string& b) {
+    return CompareStringW(LOCALE_USER_DEFAULT, 0, widen(a).c_str(), -1, widen(b).c_str(), -1) -
+           CSTR_EQUAL;
+}
+
+void FolderListView::create(HWND parent, int id, const std::string& nameColumn,
+                            const std::string& typeColumn, int typeWidth) {
+    typeWidth_ = typeWidth;
+    // The view shares (does not own) the image list: ours outlives every use of it.
+    hwnd_ = makeChild(parent, WC_LISTVIEWW, "",
+                      WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                          LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+                      id, WS_EX_CLIENTEDGE);
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    images_.reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 16, 64));
+    ListView_SetImageList(hwnd_, images_.get(), LVSIL_SMALL);
+    std::wstring name = widen(nameColumn);
+    std::wstring type = widen(typeColumn);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = name.data();
+    ListView_InsertColumn(hwnd_, 0, &column);
+    column.pszText = type.data();
+    column.cx = typeWidth_;
+    ListView_InsertColumn(hwnd_, 1, &column);
+}
+
+void FolderListView::clear() {
+    ListView_DeleteAllItems(hwnd_);
+    ImageList_RemoveAll(images_.get());
+}
+
+void FolderListView::add(FolderEntry entry) {
+    std::wstring name = widen(entry.name);
+    std::wstring type = widen(entry.typeName);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT | LVIF_IMAGE;
+    item.iItem = ListView_GetItemCount(hwnd_);
+    item.pszText = name.data();
+    item.iImage = entry.icon ? ImageList_AddIcon(images_.get(), entry.icon.get()) : I_IMAGENONE;
+    const int at = ListView_InsertItem(hwnd_, &item);
+    ListView_SetItemText(hwnd_, at, 1, type.data());
+}
+
+void FolderListView::fitNameColumn() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    ListView_SetColumnWidth(hwnd_, 0, std::max<int>(0, client.right - typeWidth_));
+}
+
+std::optional<std::string> FolderListView::selectedName() const {
+    const int at = ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED);
+    if (at < 0) {
+        return std::nullopt;
+    }
+    std::wstring buffer(32768, L'\0');
+    ListView_GetItemText(hwnd_, at, 0, buffer.data(), static_cast<int>(buffer.size()));
+    buffer.resize(wcslen(buffer.c_str()));
+    return narrow(buffer);
+}
+
+FolderListView::RedrawPause::RedrawPause(const FolderListView& view) : hwnd_(view.hwnd()) {
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+FolderListView::RedrawPause::~RedrawPause() {
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+} // namespace tarvok
