@@ -215,7 +215,7 @@ void MainWindow::createMenus() {
     HMENU popup = CreatePopupMenu();
     appendItem(popup, cmd::kPopTourokuHenkou, text::kPopTourokuHenkou);
     appendItem(popup, cmd::kPopOthersFile, text::kPopOthersFile, false);
-    appendItem(popup, cmd::kPopUrl, text::kPopUrl, false);
+    appendItem(popup, cmd::kPopUrl, text::kPopUrl);
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
     appendItem(popup, cmd::kPopChgName, text::kPopChgName);
     appendItem(popup, cmd::kPopInfoDel, text::kPopInfoDel);

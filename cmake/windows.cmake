@@ -53,6 +53,7 @@ add_library(tarvok_screens STATIC
     app/register_start_menu.cpp
     app/slot_menu.cpp
     app/system_commands.cpp
+    dialogs/address_dialog.cpp
     dialogs/rename_prompt.cpp
     dialogs/start_menu_picker.cpp)
 tarvok_strict(tarvok_screens)
