@@ -82,15 +82,13 @@ void StartMenuPicker::list(FolderListView& view, const std::string& folder) {
     const WaitCursor hourglass;
     const FolderListView::RedrawPause pause(view);
     view.clear();
-    std::vector<FolderEntry> entries = readFolderEntries(folder);
-    std::vector<std::string> names;
-    names.reserve(entries.size());
-    for (const auto& entry : entries) {
-        names.push_back(entry.name);
-    }
+    const std::vector<std::string> names = folderEntryNames(folder);
+    std::vector<std::string> ordered;
+    ordered.reserve(names.size());
     for (const std::size_t i : captionOrder(names, compareAsLstrcmp)) {
-        view.add(std::move(entries[i]));
+        ordered.push_back(names[i]);
     }
+    view.add(folder, ordered);
     view.fitNameColumn();
 }
 
@@ -194,6 +192,10 @@ bool StartMenuPicker::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& re
         return false;
     }
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (first_.onNotify(*header) || second_.onNotify(*header)) {
+        result = 0;
+        return true;
+    }
     if (header->code != NM_CLICK) {
         return false;
     }

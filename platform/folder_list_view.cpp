@@ -24,27 +24,21 @@ bool isDotEntry(const wchar_t* name) {
 
 } // namespace
 
-std::vector<FolderEntry> readFolderEntries(const std::string& folder) {
-    std::vector<FolderEntry> entries;
-    const std::wstring base = widen(folder) + L"\\";
+std::vector<std::string> folderEntryNames(const std::string& folder) {
+    std::vector<std::string> names;
     WIN32_FIND_DATAW found{};
-    const UniqueFind find(FindFirstFileExW((base + L"*").c_str(), FindExInfoBasic, &found,
-                                           FindExSearchNameMatch, nullptr,
+    const UniqueFind find(FindFirstFileExW((widen(folder) + L"\\*").c_str(), FindExInfoBasic,
+                                           &found, FindExSearchNameMatch, nullptr,
                                            FIND_FIRST_EX_LARGE_FETCH));
     if (!find) {
-        return entries;
+        return names;
     }
     do {
-        if (isDotEntry(found.cFileName)) {
-            continue;
+        if (!isDotEntry(found.cFileName)) {
+            names.push_back(narrow(found.cFileName));
         }
-        SHFILEINFOW info{};
-        SHGetFileInfoW((base + found.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                       SHGFI_ICON | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE | SHGFI_TYPENAME);
-        entries.push_back(
-            {narrow(found.cFileName), narrow(info.szTypeName), UniqueIcon(info.hIcon)});
     } while (FindNextFileW(find.get(), &found));
-    return entries;
+    return names;
 }
 
 bool countsAsFolder(const std::string& path) {
@@ -81,18 +75,61 @@ void FolderListView::create(HWND parent, int id, const std::string& nameColumn,
 void FolderListView::clear() {
     ListView_DeleteAllItems(hwnd_);
     ImageList_RemoveAll(images_.get());
+    rows_.clear();
 }
 
-void FolderListView::add(FolderEntry entry) {
-    std::wstring name = widen(entry.name);
-    std::wstring type = widen(entry.typeName);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = ListView_GetItemCount(hwnd_);
-    item.pszText = name.data();
-    item.iImage = entry.icon ? ImageList_AddIcon(images_.get(), entry.icon.get()) : I_IMAGENONE;
-    const int at = ListView_InsertItem(hwnd_, &item);
-    ListView_SetItemText(hwnd_, at, 1, type.data());
+void FolderListView::add(const std::string& folder, const std::vector<std::string>& names) {
+    const std::wstring base = widen(folder) + L"\\";
+    rows_.reserve(rows_.size() + names.size());
+    for (const auto& name : names) {
+        std::wstring caption = widen(name);
+        Row row;
+        row.path = base + caption;
+        rows_.push_back(std::move(row));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(rows_.size() - 1);
+        item.pszText = caption.data();
+        item.iImage = I_IMAGECALLBACK;
+        const int at = ListView_InsertItem(hwnd_, &item);
+        ListView_SetItemText(hwnd_, at, 1, LPSTR_TEXTCALLBACKW);
+    }
+}
+
+FolderListView::Row& FolderListView::shellInfo(std::size_t row) {
+    Row& r = rows_[row];
+    if (!r.asked) {
+        r.asked = true;
+        SHFILEINFOW info{};
+        SHGetFileInfoW(r.path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                       SHGFI_ICON | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE | SHGFI_TYPENAME);
+        const UniqueIcon icon(info.hIcon);
+        if (icon) {
+            r.image = ImageList_AddIcon(images_.get(), icon.get());
+        }
+        r.typeName = info.szTypeName;
+    }
+    return r;
+}
+
+bool FolderListView::onNotify(const NMHDR& header) {
+    if (header.hwndFrom != hwnd_ || header.code != LVN_GETDISPINFOW) {
+        return false;
+    }
+    auto& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+    // Rows are only ever appended and cleared together, so a row's index is its item's.
+    const auto row = static_cast<std::size_t>(item.iItem);
+    if (item.iItem < 0 || row >= rows_.size()) {
+        return true;
+    }
+    const Row& r = shellInfo(row);
+    if ((item.mask & LVIF_IMAGE) != 0) {
+        item.iImage = r.image;
+    }
+    if ((item.mask & LVIF_TEXT) != 0 && item.iSubItem == 1 && item.cchTextMax > 0) {
+        lstrcpynW(item.pszText, r.typeName.c_str(), item.cchTextMax);
+    }
+    return true;
 }
 
 void FolderListView::fitNameColumn() {

@@ -12,17 +12,10 @@
 
 namespace tarvok {
 
-// One entry of a folder as the shell shows it: its name as found in the folder (extension
-// included), its small icon and its type name.
-struct FolderEntry {
-    std::string name;
-    std::string typeName;
-    UniqueIcon icon; // empty when the shell has none
-};
-
-// Every entry of a folder, hidden and system files included, without "." and "..", in the
-// order the file system lists them. A folder that cannot be listed gives none.
-std::vector<FolderEntry> readFolderEntries(const std::string& folder);
+// The names of every entry of a folder (extension included), hidden and system files too,
+// without "." and "..", in the order the file system lists them. A folder that cannot be
+// listed gives none.
+std::vector<std::string> folderEntryNames(const std::string& folder);
 
 // The folder test of the pickers: the directory bit of the path's attributes. A path that no
 // longer exists reports all bits set, so it counts as a folder too.
@@ -41,6 +34,10 @@ using UniqueImageList = UniqueHandle<ImageListTraits>;
 // A report-style list view of folder entries: a name column that takes the width the type
 // column leaves, read-only, one selected entry at a time, headers that do nothing when
 // clicked, small icons from an image list of its own.
+//
+// Asking the shell for a shortcut's icon and type name takes about a millisecond or more, so
+// a row asks only when it is first shown: a folder of hundreds of entries opens as fast as
+// one screenful, and each row still shows what the shell says of it.
 class FolderListView {
   public:
     // Creates the control; `typeWidth` in device pixels.
@@ -50,7 +47,10 @@ class FolderListView {
 
     // Drops every entry and icon.
     void clear();
-    void add(FolderEntry entry);
+    // Shows entries of `folder` by name, in the given order, after those shown already.
+    void add(const std::string& folder, const std::vector<std::string>& names);
+    // The parent hands every WM_NOTIFY of the list here; true when it was answered.
+    bool onNotify(const NMHDR& header);
     // The name column takes the width the type column leaves (after a scroll bar came or went).
     void fitNameColumn();
     std::optional<std::string> selectedName() const;
@@ -68,8 +68,17 @@ class FolderListView {
     };
 
   private:
+    struct Row {
+        std::wstring path;
+        bool asked = false; // the shell has been asked for the icon and the type name
+        int image = I_IMAGENONE;
+        std::wstring typeName;
+    };
+    Row& shellInfo(std::size_t row);
+
     HWND hwnd_ = nullptr;
     UniqueImageList images_;
+    std::vector<Row> rows_;
     int typeWidth_ = 0;
 };
 

@@ -296,7 +296,7 @@ TEST_F(StartMenuPickerTest, FolderButtonsFollowTheRegistryRuleAndClearTheName) {
         .dialog([&](const DialogView& d) { d.key(VK_ESCAPE); });
     run(ui);
     EXPECT_EQ(nameAfterSwitch, "");
-    EXPECT_EQ(firstAfterSwitch.size(), readFolderEntries(mine).size());
+    EXPECT_EQ(firstAfterSwitch.size(), folderEntryNames(mine).size());
     EXPECT_TRUE(secondAfterSwitch.empty());
     ASSERT_EQ(ui.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes()[0].text, "ショートカットが選択されていません");
