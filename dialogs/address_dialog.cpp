@@ -17,7 +17,8 @@ using Id = AddressDialog;
 
 // Tab order: title, keep-title box, kind, address, register, cancel.
 const ControlSpec kControls[] = {
-    {Kind::Label, Id::kGetAddressLabelId, text::kGetAddressLabel, {8, 8, 58, 12}},
+    // Sized to its text: the designed 58 pixels cut it off in the substitute fonts.
+    {Kind::Label, Id::kGetAddressLabelId, text::kGetAddressLabel, {8, 8, 0, 0}},
     {Kind::SpeedButton, Id::kInternetExplorerId, text::kInternetExplorerButton, {80, 0, 177, 25}},
     {Kind::SpeedButton, Id::kNetscape6Id, text::kNetscape6Button, {257, 0, 177, 25}},
     {Kind::SpeedButton, Id::kNetscape4Id, text::kNetscape4Button, {434, 0, 177, 25}},

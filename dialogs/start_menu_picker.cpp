@@ -191,7 +191,7 @@ bool StartMenuPicker::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& re
     if (message != WM_NOTIFY) {
         return false;
     }
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
     if (first_.onNotify(*header) || second_.onNotify(*header)) {
         result = 0;
         return true;

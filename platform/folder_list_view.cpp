@@ -112,11 +112,11 @@ FolderListView::Row& FolderListView::shellInfo(std::size_t row) {
     return r;
 }
 
-bool FolderListView::onNotify(const NMHDR& header) {
+bool FolderListView::onNotify(NMHDR& header) {
     if (header.hwndFrom != hwnd_ || header.code != LVN_GETDISPINFOW) {
         return false;
     }
-    auto& item = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header)).item;
+    auto& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
     // Rows are only ever appended and cleared together, so a row's index is its item's.
     const auto row = static_cast<std::size_t>(item.iItem);
     if (item.iItem < 0 || row >= rows_.size()) {

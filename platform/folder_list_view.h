@@ -50,7 +50,7 @@ class FolderListView {
     // Shows entries of `folder` by name, in the given order, after those shown already.
     void add(const std::string& folder, const std::vector<std::string>& names);
     // The parent hands every WM_NOTIFY of the list here; true when it was answered.
-    bool onNotify(const NMHDR& header);
+    bool onNotify(NMHDR& header);
     // The name column takes the width the type column leaves (after a scroll bar came or went).
     void fitNameColumn();
     std::optional<std::string> selectedName() const;

@@ -201,13 +201,20 @@ TEST_F(AddressDialogTest, EachBrowserButtonFillsTheAddressAndTitleByItsOwnRule) 
 
 TEST_F(AddressDialogTest, LateSilentAndMissingBrowsers) {
     const std::string longAddress = "http://example.jp/" + std::string(600, 'a');
-    std::pair<std::string, std::string> late, silent, missing[3];
+    std::pair<std::string, std::string> late, empty, silent, missing[3];
     std::optional<FakeBrowser> browser(
         std::in_place, dir.file("late.log"), std::vector<std::string>{"netscape"},
         replyArgument("\"" + longAddress + "\",\"T\"", "--delay 400"));
     UiDriver ui;
     ask(ui, Url::kNetscape4Id, late);
     ui.dialog([&](const DialogView&) {
+        browser.emplace(dir.file("empty.log"), std::vector<std::string>{"netscape"},
+                        replyArgument(""));
+    });
+    ask(ui, Url::kNetscape4Id, empty);
+    ui.dialog([&](const DialogView& d) {
+        d.setText(Url::kTitleId, "t");
+        d.setText(Url::kAddressId, "a");
         browser.emplace(dir.file("never.log"), std::vector<std::string>{"netscape"}, "--never");
     });
     ask(ui, Url::kNetscape4Id, silent);
@@ -228,6 +235,7 @@ TEST_F(AddressDialogTest, LateSilentAndMissingBrowsers) {
     run(ui);
     using Fields = std::pair<std::string, std::string>;
     EXPECT_EQ(late, Fields(longAddress, "T")) << "a late, long reply is taken whole";
+    EXPECT_EQ(empty, Fields("", "")) << "an empty reply empties the fields";
     EXPECT_EQ(silent, Fields("", "")) << "no reply within the time-out empties the fields";
     std::vector<std::string> warnings;
     for (const auto& box : ui.boxes()) {
