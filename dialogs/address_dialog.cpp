@@ -14,6 +14,7 @@ namespace {
 using Kind = ControlSpec::Kind;
 constexpr int kFieldFont = 13;
 using Id = AddressDialog;
+constexpr const wchar_t* kFixed = kUiFixedFace; // the kind's items
 
 // Tab order: title, keep-title box, kind, address, register, cancel.
 const ControlSpec kControls[] = {
@@ -25,13 +26,7 @@ const ControlSpec kControls[] = {
     {Kind::Label, Id::kTitleLabelId, text::kTitleLabel, {8, 36, 0, 0}, kFieldFont},
     {Kind::Edit, Id::kTitleId, "", {8, 56, 237, 21}, kFieldFont},
     {Kind::CheckBox, Id::kKeepTitleId, text::kKeepTitle, {256, 58, 97, 17}},
-    {Kind::RadioGroup,
-     Id::kKindGroupId,
-     text::kAddressKinds,
-     {364, 40, 173, 57},
-     0,
-     1,
-     kUiFixedFace},
+    {Kind::RadioGroup, Id::kKindGroupId, text::kAddressKinds, {364, 40, 173, 57}, 0, 1, kFixed},
     {Kind::Label, Id::kAddressLabelId, text::kAddressLabel, {8, 83, 0, 0}, kFieldFont},
     {Kind::Edit, Id::kAddressId, "", {8, 104, 577, 21}, kFieldFont},
     {Kind::Button, Id::kRegisterId, text::kAddressRegister, {183, 132, 75, 25}},

@@ -10,33 +10,25 @@ namespace tarvok {
 namespace {
 
 using Kind = ControlSpec::Kind;
+constexpr int kDialogFont = 12;
 constexpr int kLabelFont = 13;
 constexpr int kTypeColumnWidth = 100;
 
+using Id = StartMenuPicker;
+
 const ControlSpec kLabels[] = {
-    {Kind::Label, StartMenuPicker::kFirstLabelId, text::kFirstListLabel, {6, 1, 0, 0}, kLabelFont},
-    {Kind::Label,
-     StartMenuPicker::kSecondLabelId,
-     text::kSecondListLabel,
-     {318, 1, 0, 0},
-     kLabelFont},
+    {Kind::Label, Id::kFirstLabelId, text::kFirstListLabel, {6, 1, 0, 0}, kLabelFont},
+    {Kind::Label, Id::kSecondLabelId, text::kSecondListLabel, {318, 1, 0, 0}, kLabelFont},
 };
 constexpr Box kFirstList{0, 20, 313, 281};
 constexpr Box kSecondList{318, 20, 313, 281};
 // After the two lists in tab order.
 const ControlSpec kControls[] = {
-    {Kind::SpeedButton,
-     StartMenuPicker::kCurrentUserId,
-     text::kCurrentUserFolder,
-     {8, 313, 115, 25}},
-    {Kind::SpeedButton, StartMenuPicker::kAllUsersId, text::kAllUsersFolder, {8, 338, 115, 25}},
-    {Kind::Label,
-     StartMenuPicker::kNameLabelId,
-     text::kButtonNameLabel,
-     {150, 314, 0, 0},
-     kLabelFont},
-    {Kind::Edit, StartMenuPicker::kNameId, "", {208, 310, 207, 21}, kLabelFont},
-    {Kind::Button, StartMenuPicker::kRegisterId, text::kPickerRegister, {207, 338, 75, 25}},
+    {Kind::SpeedButton, Id::kCurrentUserId, text::kCurrentUserFolder, {8, 313, 115, 25}},
+    {Kind::SpeedButton, Id::kAllUsersId, text::kAllUsersFolder, {8, 338, 115, 25}},
+    {Kind::Label, Id::kNameLabelId, text::kButtonNameLabel, {150, 314, 0, 0}, kLabelFont},
+    {Kind::Edit, Id::kNameId, "", {208, 310, 207, 21}, kLabelFont},
+    {Kind::Button, Id::kRegisterId, text::kPickerRegister, {207, 338, 75, 25}},
     {Kind::Button, IDCANCEL, text::kPickerCancel, {287, 338, 75, 25}},
 };
 
@@ -48,7 +40,10 @@ std::string startMenuProgramsFolder() {
 }
 
 StartMenuPicker::StartMenuPicker(std::string programsFolder, Store store)
-    : Dialog(Frame{.windowClass = L"TF_LIST", .clientWidth = 633, .clientHeight = 370}),
+    : Dialog(Frame{.windowClass = L"TF_LIST",
+                   .clientWidth = 633,
+                   .clientHeight = 370,
+                   .fontPixels = kDialogFont}),
       programsFolder_(std::move(programsFolder)), store_(std::move(store)) {}
 
 std::optional<StartMenuPicker::Registered> StartMenuPicker::run(HWND owner,
@@ -64,7 +59,7 @@ void StartMenuPicker::build() {
     for (auto [view, id, box] : {std::tuple{&first_, kFirstListId, kFirstList},
                                  std::tuple{&second_, kSecondListId, kSecondList}}) {
         view->create(hwnd(), id, text::kNameColumn, text::kTypeColumn, px(kTypeColumnWidth));
-        setFont(view->hwnd(), font(12));
+        setFont(view->hwnd(), font(kDialogFont));
         moveTo(view->hwnd(), box, dpi());
         view->fitNameColumn();
     }
