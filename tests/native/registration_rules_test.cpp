@@ -35,13 +35,14 @@ TEST(StartMenuRules, PathsJoinWithOneBackslash) {
 TEST(StartMenuRules, EntriesFollowTheComparisonFoldersAndFilesMixedTiesInListedOrder) {
     const std::vector<std::string> captions{"b.lnk", "Tools", "a.lnk", "B.LNK", "c"};
     // Case-blind, as a locale comparison may be: "b.lnk" and "B.LNK" tie.
-    const auto caseBlind = [](std::string x, std::string y) {
-        for (auto* s : {&x, &y}) {
-            for (auto& c : *s) {
+    const auto caseBlind = [](const std::string& x, const std::string& y) {
+        const auto lower = [](std::string s) {
+            for (auto& c : s) {
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             }
-        }
-        return x.compare(y);
+            return s;
+        };
+        return lower(x).compare(lower(y));
     };
     std::vector<std::string> shown;
     for (auto i : captionOrder(captions, caseBlind)) {
@@ -50,29 +51,28 @@ TEST(StartMenuRules, EntriesFollowTheComparisonFoldersAndFilesMixedTiesInListedO
     EXPECT_EQ(shown, (std::vector<std::string>{"a.lnk", "b.lnk", "B.LNK", "c", "Tools"}));
 }
 
+using Fields = std::pair<std::string, std::string>; // address, title
+
+Fields fields(std::string_view reply) {
+    const auto info = parseWindowInfoReply(reply);
+    return {info.address, info.title};
+}
+
 TEST(BrowserReply, FieldsAreQuotedTextsAndCommasInsideThemBelongToThem) {
-    const auto two = parseWindowInfoReply(R"("http://a.jp/x?p=1,2","Top, news")");
-    EXPECT_EQ(two.address, "http://a.jp/x?p=1,2");
-    EXPECT_EQ(two.title, "Top, news");
-    const auto three = parseWindowInfoReply(R"("ab","cd","Netscape")");
-    EXPECT_EQ(three.address, "ab");
-    EXPECT_EQ(three.title, "cd");
-    const auto one = parseWindowInfoReply("\"mailto:a@b.jp\"\r\n");
-    EXPECT_EQ(one.address, "mailto:a@b.jp");
-    EXPECT_EQ(one.title, "");
-    const auto quoteInTitle = parseWindowInfoReply(R"("u","say "hi" now")");
-    EXPECT_EQ(quoteInTitle.title, R"(say "hi" now)");
+    EXPECT_EQ(fields(R"("http://a.jp/x?p=1,2","Top, news")"),
+              Fields("http://a.jp/x?p=1,2", "Top, news"));
+    EXPECT_EQ(fields(R"("ab","cd","Netscape")"), Fields("ab", "cd"));
+    EXPECT_EQ(fields("\"mailto:a@b.jp\"\r\n"), Fields("mailto:a@b.jp", ""));
+    EXPECT_EQ(fields(R"("u","say "hi" now")"), Fields("u", R"(say "hi" now)"));
     const std::string longAddress = "http://example.jp/" + std::string(600, 'x');
-    EXPECT_EQ(parseWindowInfoReply("\"" + longAddress + "\",\"t\"").address, longAddress);
+    EXPECT_EQ(fields("\"" + longAddress + "\",\"t\"").first, longAddress);
 }
 
 TEST(BrowserReply, RepliesThatAreNotQuotedFieldsGiveNothing) {
     for (const char* reply : {"", "http://a.jp/,title", "1", "\"unclosed,", "\"\",\"\""}) {
-        const auto info = parseWindowInfoReply(reply);
-        EXPECT_EQ(info.address, "") << reply;
-        EXPECT_EQ(info.title, "") << reply;
+        EXPECT_EQ(fields(reply), Fields()) << reply;
     }
-    EXPECT_EQ(parseWindowInfoReply(R"("a",broken)").title, "");
+    EXPECT_EQ(fields(R"("a",broken)"), Fields("a", ""));
 }
 
 TEST(BrowserCaptions, TitlesAreTheTextBeforeEachBrowsersMarker) {

@@ -1,6 +1,8 @@
 // The real program, started in a temporary program folder with a prepared settings file,
 // driven from outside the way a user's keyboard and mouse would drive it.
 #include "app/main_window.h"
+#include "app/slot_menu_rules.h"
+#include "app/texts.h"
 #include "dialogs/address_dialog.h"
 #include "dialogs/start_menu_picker.h"
 #include "platform/com.h"
@@ -225,6 +227,14 @@ HWND waitForDialog(Launcher& app, const wchar_t* windowClass) {
     return found.empty() ? nullptr : found.front();
 }
 
+// The question before replacing the other kind of target, answered Yes.
+void answerYes(Launcher& app, const std::string& question) {
+    HWND box = nullptr;
+    ASSERT_TRUE(test::waitFor([&] { return (box = app.box()) != nullptr; }));
+    EXPECT_EQ(test::windowText(GetDlgItem(box, kBoxTextId)), question);
+    PostMessageW(box, WM_COMMAND, IDYES, 0);
+}
+
 // Types the start of an entry's caption into a list (the list selects the entry that
 // matches) and presses Enter there, as a keyboard user picks it.
 void pickByTyping(HWND list, const std::wstring& start) {
@@ -251,11 +261,18 @@ TEST(EndToEnd, BothRegistrationsFromTheSlotMenuFillTheButtonsAndTheFileAndSurviv
     } remove{link, folder};
     ASSERT_EQ(createShortcut(link, "C:\\windows\\notepad.exe"), std::nullopt);
     {
-        Launcher app(dir, "");
+        // An address on F2 and a program on F3: each registration asks before replacing.
+        Launcher app(dir,
+                     "[PG_KIND]\r\n1F2=0\r\n1F3=1\r\n\r\n[AP_NM]\r\n1F2=Web\r\n1F3=Tool\r\n\r\n"
+                     "[LINK_PATH]\r\n1F2=\r\n1F3=C:\\windows\\notepad.exe\r\n\r\n[URL_KIND]\r\n"
+                     "1F2=1\r\n1F3=0\r\n\r\n[URL]\r\n1F2=http://w.jp/\r\n1F3=\r\n\r\n");
         ASSERT_NE(app.window(), nullptr);
         chooseFromSlotMenu(app, 2, 1);
+        answerYes(app,
+                  replaceQuestion(text::kAskReplaceAddressHead, "Web", text::kPopTourokuHenkou));
         const test::DialogView picker(waitForDialog(app, L"TF_LIST"));
         ASSERT_NE(picker.hwnd(), nullptr);
+        EXPECT_EQ(picker.text(StartMenuPicker::kNameId), "");
         pickByTyping(picker.item(StartMenuPicker::kFirstListId), widen(folderName));
         ASSERT_TRUE(test::waitFor([&] {
             return ListView_GetItemCount(picker.item(StartMenuPicker::kSecondListId)) == 1;
@@ -268,8 +285,10 @@ TEST(EndToEnd, BothRegistrationsFromTheSlotMenuFillTheButtonsAndTheFileAndSurviv
         ASSERT_TRUE(test::waitFor([&] { return app.caption(2) == "E2E Tool"; }));
 
         chooseFromSlotMenu(app, 3, 3);
+        answerYes(app, replaceQuestion(text::kAskReplaceProgramHead, "Tool", text::kPopUrl));
         const test::DialogView address(waitForDialog(app, L"TF_URLSET"));
         ASSERT_NE(address.hwnd(), nullptr);
+        EXPECT_EQ(address.text(AddressDialog::kTitleId), "");
         EXPECT_EQ(address.text(AddressDialog::kAddressId), "http://");
         address.setText(AddressDialog::kTitleId, "ホーム");
         address.setText(AddressDialog::kAddressId, "http://example.jp/");
