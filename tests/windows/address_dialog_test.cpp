@@ -33,25 +33,18 @@ std::string reply(const std::string& text, const std::string& more = {}) {
 }
 
 // A top-level window of the test, as a browser would show one.
-class BrowserWindow {
-  public:
-    BrowserWindow(const wchar_t* cls, const std::string& caption, bool visible = true,
-                  HWND owner = nullptr) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = cls;
-        RegisterClassW(&wc);
-        hwnd_ = CreateWindowExW(WS_EX_NOACTIVATE, cls, widen(caption).c_str(), WS_OVERLAPPED, 0, 0,
-                                100, 50, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ShowWindow(hwnd_, visible ? SW_SHOWNOACTIVATE : SW_HIDE);
-    }
-    ~BrowserWindow() { DestroyWindow(hwnd_); }
-    HWND hwnd() const { return hwnd_; }
-
-  private:
-    HWND hwnd_;
-};
+UniqueWindow browserWindow(const wchar_t* cls, const std::string& caption, bool visible = true,
+                           HWND owner = nullptr) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.lpszClassName = cls;
+    RegisterClassW(&wc);
+    UniqueWindow window(CreateWindowExW(WS_EX_NOACTIVATE, cls, widen(caption).c_str(),
+                                        WS_OVERLAPPED, 0, 0, 100, 50, owner, nullptr, nullptr,
+                                        nullptr));
+    ShowWindow(window.get(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    return window;
+}
 
 class AddressDialogTest : public ::testing::Test {
   protected:
@@ -143,13 +136,14 @@ TEST_F(AddressDialogTest, EachBrowserButtonFillsTheAddressAndTitleByItsOwnRule) 
     FakeBrowser netscape(dir.file("n4.log"), {"netscape"}, reply(R"("http://a.jp/?q=1,2","T, x")"));
     FakeBrowser iexplore(dir.file("ie.log"), {"Iexplore"}, reply(R"("http://ie.jp/")"));
     FakeBrowser netscape6(dir.file("n6.log"), {"netscape6"}, reply(R"("http://n6.jp/","x","y")"));
-    std::optional<BrowserWindow> frame(std::in_place, L"IEFrame",
-                                       "Start - Microsoft Internet Explorer 6");
-    BrowserWindow n6(L"TarvokTestBrowser", "Page - Netscape 6");
+    UniqueWindow frame = browserWindow(L"IEFrame", "Start - Microsoft Internet Explorer 6");
+    const UniqueWindow n6 = browserWindow(L"TarvokTestBrowser", "Page - Netscape 6");
     // Passed over: owned, hidden, and the marker past the 254 characters read.
-    BrowserWindow owned(L"TarvokTestBrowser", "Owned - Netscape", true, n6.hwnd());
-    BrowserWindow hidden(L"TarvokTestBrowser", "Hidden - Netscape", false);
-    BrowserWindow cut(L"TarvokTestBrowser", std::string(250, 'x') + " - Netscape");
+    const UniqueWindow owned =
+        browserWindow(L"TarvokTestBrowser", "Owned - Netscape", true, n6.get());
+    const UniqueWindow hidden = browserWindow(L"TarvokTestBrowser", "Hidden - Netscape", false);
+    const UniqueWindow cut =
+        browserWindow(L"TarvokTestBrowser", std::string(250, 'x') + " - Netscape");
     const auto setTitle = [](const DialogView& d) { d.setText(Url::kTitleId, "mine"); };
     UiDriver ui;
     ask(ui, Url::kNetscape4Id);
@@ -161,7 +155,7 @@ TEST_F(AddressDialogTest, EachBrowserButtonFillsTheAddressAndTitleByItsOwnRule) 
     ui.dialog([](const DialogView& d) { d.click(Url::kKeepTitleId); });
     ask(ui, Url::kInternetExplorerId);
     then(ui, [&](const DialogView& d) {
-        SetWindowTextW(frame->hwnd(), L"Start");
+        SetWindowTextW(frame.get(), L"Start");
         d.click(Url::kInternetExplorerId);
     });
     then(ui, [&](const DialogView& d) {
@@ -171,7 +165,7 @@ TEST_F(AddressDialogTest, EachBrowserButtonFillsTheAddressAndTitleByItsOwnRule) 
     });
     ask(ui, Url::kNetscape6Id);
     then(ui, [&](const DialogView& d) {
-        ShowWindow(n6.hwnd(), SW_HIDE);
+        ShowWindow(n6.get(), SW_HIDE);
         setTitle(d);
         d.click(Url::kNetscape6Id);
     });
