@@ -145,14 +145,18 @@ void AddressDialog::chooseKind(int index) {
 }
 
 void AddressDialog::fillFrom(const Browser& browser) {
+    bool answered = false;
     std::string reply;
     {
         const ConversationClose close(dde_);
-        if (!dde_.setLink(browser.service, kWindowInfoTopic)) {
-            warningBox(hwnd(), browser.notRunning);
-            return;
+        answered = dde_.setLink(browser.service, kWindowInfoTopic);
+        if (answered) {
+            reply = dde_.request(kLastActiveWindow);
         }
-        reply = dde_.request(kLastActiveWindow);
+    }
+    if (!answered) {
+        warningBox(hwnd(), browser.notRunning);
+        return;
     }
     const WindowInfo info = parseWindowInfoReply(reply);
     setText(kAddressId, info.address);
