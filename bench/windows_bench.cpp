@@ -291,12 +291,20 @@ void browserButton(const test::TempDir& dir) {
 
 } // namespace
 
-int main() {
+// With an argument, only the figures whose name holds it ("picker", "browser", ...).
+int main(int argc, char** argv) {
+    const std::string only = argc > 1 ? argv[1] : "";
     test::TempDir dir;
-    startUp(dir);
-    pageTurn(dir);
-    launchKey(dir);
-    pickerOpening(dir);
-    browserButton(dir);
+    const std::pair<const char*, void (*)(const test::TempDir&)> figures[] = {
+        {"start-up", startUp},
+        {"page-turn", pageTurn},
+        {"launch", launchKey},
+        {"picker", pickerOpening},
+        {"browser", browserButton}};
+    for (const auto& [name, measure] : figures) {
+        if (std::string(name).find(only) != std::string::npos) {
+            measure(dir);
+        }
+    }
     return 0;
 }

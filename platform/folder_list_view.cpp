@@ -53,14 +53,16 @@ int compareAsLstrcmp(const std::string& a, const std::string& b) {
 void FolderListView::create(HWND parent, int id, const std::string& nameColumn,
                             const std::string& typeColumn, int typeWidth) {
     typeWidth_ = typeWidth;
-    // The view shares (does not own) the image list: ours outlives every use of it.
+    // The shell's image list lives as long as the process: the view must not destroy it.
     hwnd_ = makeChild(parent, WC_LISTVIEWW, "",
                       WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                           LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
                       id, WS_EX_CLIENTEDGE);
-    const int size = GetSystemMetrics(SM_CXSMICON);
-    images_.reset(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 16, 64));
-    ListView_SetImageList(hwnd_, images_.get(), LVSIL_SMALL);
+    SHFILEINFOW info{};
+    const auto shellImages = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoW(L".", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                       SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+    ListView_SetImageList(hwnd_, shellImages, LVSIL_SMALL);
     std::wstring name = widen(nameColumn);
     std::wstring type = widen(typeColumn);
     LVCOLUMNW column{};
@@ -74,7 +76,6 @@ void FolderListView::create(HWND parent, int id, const std::string& nameColumn,
 
 void FolderListView::clear() {
     ListView_DeleteAllItems(hwnd_);
-    ImageList_RemoveAll(images_.get());
     rows_.clear();
 }
 
@@ -101,13 +102,11 @@ FolderListView::Row& FolderListView::shellInfo(std::size_t row) {
     if (!r.asked) {
         r.asked = true;
         SHFILEINFOW info{};
-        SHGetFileInfoW(r.path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                       SHGFI_ICON | SHGFI_SMALLICON | SHGFI_SHELLICONSIZE | SHGFI_TYPENAME);
-        const UniqueIcon icon(info.hIcon);
-        if (icon) {
-            r.image = ImageList_AddIcon(images_.get(), icon.get());
+        if (SHGetFileInfoW(r.path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                           SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME) != 0) {
+            r.image = info.iIcon;
+            r.typeName = info.szTypeName;
         }
-        r.typeName = info.szTypeName;
     }
     return r;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "platform/win_handles.h"
-
 #include <windows.h>
 
 #include <commctrl.h>
@@ -24,20 +22,14 @@ bool countsAsFolder(const std::string& path);
 // Compares two captions as lstrcmp does: the user's locale order, case-sensitive.
 int compareAsLstrcmp(const std::string& a, const std::string& b);
 
-struct ImageListTraits {
-    using Handle = HIMAGELIST;
-    static Handle invalid() { return nullptr; }
-    static void close(Handle h) { ImageList_Destroy(h); }
-};
-using UniqueImageList = UniqueHandle<ImageListTraits>;
-
 // A report-style list view of folder entries: a name column that takes the width the type
 // column leaves, read-only, one selected entry at a time, headers that do nothing when
-// clicked, small icons from an image list of its own.
+// clicked, small icons from the shell's own image list (the shell keeps each icon once, so
+// nothing is copied per entry).
 //
-// Asking the shell for a shortcut's icon and type name takes about a millisecond or more, so
-// a row asks only when it is first shown: a folder of hundreds of entries opens as fast as
-// one screenful, and each row still shows what the shell says of it.
+// Asking the shell for a shortcut's icon and type name takes a millisecond or more, so a row
+// asks only when it is first shown: a folder of hundreds of entries opens as fast as one
+// screenful, and each row still shows what the shell says of it.
 class FolderListView {
   public:
     // Creates the control; `typeWidth` in device pixels.
@@ -45,7 +37,6 @@ class FolderListView {
                 int typeWidth);
     HWND hwnd() const { return hwnd_; }
 
-    // Drops every entry and icon.
     void clear();
     // Shows entries of `folder` by name, in the given order, after those shown already.
     void add(const std::string& folder, const std::vector<std::string>& names);
@@ -77,7 +68,6 @@ class FolderListView {
     Row& shellInfo(std::size_t row);
 
     HWND hwnd_ = nullptr;
-    UniqueImageList images_;
     std::vector<Row> rows_;
     int typeWidth_ = 0;
 };
