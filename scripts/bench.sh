@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the figures we track: settings load and save (native, Google Benchmark), and under
 # Wine on a virtual display the launcher's start-up against a bare window, peak working set,
-# exe size, page turn, and key press to shell call and to a browser's DDE request.
+# exe size, page turn, key press to shell call and to a browser's DDE request, the start-menu
+# picker's opening and a browser button of the home-page dialog.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$TARVOK_ROOT"
