@@ -213,9 +213,9 @@ void MainWindow::createMenus() {
     SetMenu(hwnd_, bar); // the window owns and destroys its menu bar
 
     HMENU popup = CreatePopupMenu();
-    appendItem(popup, cmd::kPopTourokuHenkou, text::kPopTourokuHenkou, false);
+    appendItem(popup, cmd::kPopTourokuHenkou, text::kPopTourokuHenkou);
     appendItem(popup, cmd::kPopOthersFile, text::kPopOthersFile);
-    appendItem(popup, cmd::kPopUrl, text::kPopUrl, false);
+    appendItem(popup, cmd::kPopUrl, text::kPopUrl);
     AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
     appendItem(popup, cmd::kPopChgName, text::kPopChgName);
     appendItem(popup, cmd::kPopInfoDel, text::kPopInfoDel);

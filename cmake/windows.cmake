@@ -31,6 +31,7 @@ add_library(tarvok_platform STATIC
     platform/drives.cpp
     platform/drop.cpp
     platform/folder_browser.cpp
+    platform/folder_list_view.cpp
     platform/glyph.cpp
     platform/message_box.cpp
     platform/settings_file.cpp
@@ -57,9 +58,11 @@ add_library(tarvok_screens STATIC
     app/slot_menu.cpp
     app/system_commands.cpp
     dialogs/about_box.cpp
+    dialogs/address_dialog.cpp
     dialogs/file_picker.cpp
     dialogs/page_name_dialog.cpp
     dialogs/rename_prompt.cpp
+    dialogs/start_menu_picker.cpp
     migration/migration_dialog.cpp)
 tarvok_strict(tarvok_screens)
 target_link_libraries(tarvok_screens PUBLIC tarvok_platform tarvok_rules)

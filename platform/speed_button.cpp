@@ -22,11 +22,15 @@ void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus 
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
+const SpeedButton* SpeedButton::of(HWND button) {
+    return static_cast<const SpeedButton*>(GetPropW(button, kProperty));
+}
+
 bool SpeedButton::drawItem(const DRAWITEMSTRUCT& item, UINT dpi) {
     if (item.CtlType != ODT_BUTTON) {
         return false;
     }
-    const auto* self = static_cast<const SpeedButton*>(GetPropW(item.hwndItem, kProperty));
+    const SpeedButton* self = of(item.hwndItem);
     if (self == nullptr) {
         return false;
     }

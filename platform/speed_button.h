@@ -32,6 +32,9 @@ class SpeedButton {
     // Design pixels between the left edge and the glyph (or the caption without one).
     void setMargin(int designPixels) { margin_ = designPixels; }
 
+    // The speed button behind a window; null for any other window.
+    static const SpeedButton* of(HWND button);
+
     // The parent's WM_DRAWITEM: draws the item when it is a speed button. Returns whether it
     // was one.
     static bool drawItem(const DRAWITEMSTRUCT& item, UINT dpi);

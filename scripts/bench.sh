@@ -2,7 +2,8 @@
 # Prints the figures we track: settings load and save (native, Google Benchmark), and under
 # Wine on a virtual display the launcher's start-up against a bare window, peak working set,
 # exe size, page turn, key press to shell call and to a browser's DDE request, a drop to its
-# button painted, and how often clearing a page saves the settings file.
+# button painted, how often clearing a page saves the settings file, the slot menu and the
+# pickers opening and a browser button of the home-page dialog.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$TARVOK_ROOT"

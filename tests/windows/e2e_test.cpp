@@ -3,17 +3,23 @@
 #include "app/main_window.h"
 #include "app/slot_menu_rules.h"
 #include "app/texts.h"
+#include "dialogs/address_dialog.h"
 #include "dialogs/file_picker.h"
 #include "dialogs/page_name_dialog.h"
 #include "dialogs/rename_prompt.h"
+#include "dialogs/start_menu_picker.h"
 #include "migration/migration_dialog.h"
+#include "platform/com.h"
 #include "platform/cp932_codec.h"
 #include "platform/message_box.h"
+#include "platform/shell_items.h"
 #include "platform/text.h"
 #include "tests/windows/support/drops.h"
 #include "tests/windows/support/launcher.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <memory>
 
@@ -386,6 +392,96 @@ TEST(EndToEnd, RenameClearAndTheQuestionBeforeReplacingAnAddress) {
     const auto saved = test::readFileBytes(dir.file("tarvok.ini"));
     EXPECT_NE(saved.find("[AP_NM]\r\n1F2=\r\n1F4=desk\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("[URL_KIND]\r\n1F4=0\r\n1F2=0\r\n"), std::string::npos) << saved;
+}
+
+HWND waitForDialog(Launcher& app, const wchar_t* windowClass) {
+    std::vector<HWND> found;
+    test::waitFor(
+        [&] { return !(found = test::topWindowsOf(app.process().id(), windowClass)).empty(); });
+    return found.empty() ? nullptr : found.front();
+}
+
+// The question before replacing the other kind of target, answered Yes.
+void answerYes(Launcher& app, const std::string& question) {
+    HWND box = nullptr;
+    ASSERT_TRUE(test::waitFor([&] { return (box = app.box()) != nullptr; }));
+    EXPECT_EQ(test::windowText(GetDlgItem(box, kBoxTextId)), question);
+    PostMessageW(box, WM_COMMAND, IDYES, 0);
+}
+
+// Types the start of an entry's caption into a list (the list selects the entry that
+// matches) and presses Enter there, as a keyboard user picks it.
+void pickByTyping(HWND list, const std::wstring& start) {
+    for (wchar_t c : start) {
+        PostMessageW(list, WM_CHAR, c, 1); // a repeat count of 1, as the keyboard sends
+    }
+    test::postKey(list, VK_RETURN);
+}
+
+TEST(EndToEnd, BothRegistrationsFromTheSlotMenuFillTheButtonsAndTheFileAndSurviveARestart) {
+    ComApartment com;
+    test::TempDir dir;
+    // A folder of the test's own in the Programs folder the launcher will list.
+    const std::string folderName = "tarvok-e2e-" + std::to_string(GetCurrentProcessId());
+    const std::string folder = startMenuProgramsFolder() + "\\" + folderName;
+    const std::string link = folder + "\\E2E Tool.lnk";
+    ASSERT_TRUE(CreateDirectoryW(widen(folder).c_str(), nullptr));
+    struct Remove {
+        std::string link, folder;
+        ~Remove() {
+            DeleteFileW(widen(link).c_str());
+            RemoveDirectoryW(widen(folder).c_str());
+        }
+    } remove{link, folder};
+    ASSERT_EQ(createShortcut(link, "C:\\windows\\notepad.exe"), std::nullopt);
+    {
+        // An address on F2 and a program on F3: each registration asks before replacing.
+        Launcher app(dir,
+                     "[PG_KIND]\r\n1F2=0\r\n1F3=1\r\n\r\n[AP_NM]\r\n1F2=Web\r\n1F3=Tool\r\n\r\n"
+                     "[LINK_PATH]\r\n1F2=\r\n1F3=C:\\windows\\notepad.exe\r\n\r\n[URL_KIND]\r\n"
+                     "1F2=1\r\n1F3=0\r\n\r\n[URL]\r\n1F2=http://w.jp/\r\n1F3=\r\n\r\n");
+        ASSERT_NE(app.window(), nullptr);
+        app.chooseFromSlotMenu(2, 0);
+        answerYes(app,
+                  replaceQuestion(text::kAskReplaceAddressHead, "Web", text::kPopTourokuHenkou));
+        const test::DialogView picker(waitForDialog(app, L"TF_LIST"));
+        ASSERT_NE(picker.hwnd(), nullptr);
+        EXPECT_EQ(picker.text(StartMenuPicker::kNameId), "");
+        pickByTyping(picker.item(StartMenuPicker::kFirstListId), widen(folderName));
+        ASSERT_TRUE(test::waitFor([&] {
+            return ListView_GetItemCount(picker.item(StartMenuPicker::kSecondListId)) == 1;
+        }));
+        test::postKey(picker.hwnd(), VK_TAB);
+        pickByTyping(picker.item(StartMenuPicker::kSecondListId), L"E2E");
+        ASSERT_TRUE(
+            test::waitFor([&] { return picker.text(StartMenuPicker::kNameId) == "E2E Tool"; }));
+        picker.click(StartMenuPicker::kRegisterId);
+        ASSERT_TRUE(test::waitFor([&] { return app.caption(2) == "E2E Tool"; }));
+
+        app.chooseFromSlotMenu(3, 2);
+        answerYes(app, replaceQuestion(text::kAskReplaceProgramHead, "Tool", text::kPopUrl));
+        const test::DialogView address(waitForDialog(app, L"TF_URLSET"));
+        ASSERT_NE(address.hwnd(), nullptr);
+        EXPECT_EQ(address.text(AddressDialog::kTitleId), "");
+        EXPECT_EQ(address.text(AddressDialog::kAddressId), "http://");
+        address.setText(AddressDialog::kTitleId, "ホーム");
+        address.setText(AddressDialog::kAddressId, "http://example.jp/");
+        address.click(AddressDialog::kRegisterId);
+        ASSERT_TRUE(test::waitFor([&] { return app.caption(3) == "ホーム"; }));
+        ASSERT_TRUE(app.closeAndWait());
+    }
+    const std::string saved = test::readFileBytes(dir.file("tarvok.ini"));
+    const std::string path = systemCodec().encode(link).value();
+    EXPECT_EQ(saved.substr(0, saved.find("[Form]")),
+              "[PG_KIND]\r\n1F2=1\r\n1F3=0\r\n\r\n[AP_NM]\r\n1F2=E2E Tool\r\n1F3=" +
+                  sjis("ホーム") + "\r\n\r\n[LINK_PATH]\r\n1F2=" + path +
+                  "\r\n1F3=\r\n\r\n[URL_KIND]\r\n1F2=0\r\n1F3=1\r\n\r\n[URL]\r\n1F2=\r\n"
+                  "1F3=http://example.jp/\r\n\r\n");
+    Launcher again(dir, "");
+    ASSERT_NE(again.window(), nullptr);
+    EXPECT_EQ(again.caption(2), "E2E Tool");
+    EXPECT_EQ(again.caption(3), "ホーム");
+    EXPECT_TRUE(again.closeAndWait());
 }
 
 } // namespace

@@ -40,6 +40,10 @@ class MigrationTest : public test::MainWindowTest {
 void chooseInBrowser(HWND browser, const std::string& folder) {
     const std::wstring path = widen(folder);
     SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    // The browser may still be filling its tree, which would take the selection back to the
+    // desktop: let it settle and choose again before pressing OK.
+    test::pump(nullptr, 100);
+    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
     PostMessageW(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
 }
 

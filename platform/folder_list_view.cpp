@@ -1,0 +1,160 @@
+#include "platform/folder_list_view.h"
+
+#include "platform/controls.h"
+#include "platform/text.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace tarvok {
+
+namespace {
+
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Handle h) { FindClose(h); }
+};
+using UniqueFind = UniqueHandle<FindTraits>;
+
+bool isDotEntry(const wchar_t* name) {
+    return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
+}
+
+} // namespace
+
+std::vector<std::string> folderEntryNames(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    const UniqueFind find(FindFirstFileExW((widen(folder) + L"\\*").c_str(), FindExInfoBasic,
+                                           &found, FindExSearchNameMatch, nullptr,
+                                           FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) {
+        return names;
+    }
+    do {
+        if (!isDotEntry(found.cFileName)) {
+            names.push_back(narrow(found.cFileName));
+        }
+    } while (FindNextFileW(find.get(), &found));
+    return names;
+}
+
+bool countsAsFolder(const std::string& path) {
+    return (GetFileAttributesW(widen(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+int compareAsLstrcmp(const std::string& a, const std::string& b) {
+    return CompareStringW(LOCALE_USER_DEFAULT, 0, widen(a).c_str(), -1, widen(b).c_str(), -1) -
+           CSTR_EQUAL;
+}
+
+void FolderListView::create(HWND parent, int id, const std::string& nameColumn,
+                            const std::string& typeColumn, int typeWidth) {
+    typeWidth_ = typeWidth;
+    // The shell's image list lives as long as the process: the view must not destroy it.
+    hwnd_ = makeChild(parent, WC_LISTVIEWW, "",
+                      WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                          LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+                      id, WS_EX_CLIENTEDGE);
+    SHFILEINFOW info{};
+    const auto shellImages = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoW(L".", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,
+                       SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES));
+    ListView_SetImageList(hwnd_, shellImages, LVSIL_SMALL);
+    std::wstring name = widen(nameColumn);
+    std::wstring type = widen(typeColumn);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = name.data();
+    ListView_InsertColumn(hwnd_, 0, &column);
+    column.pszText = type.data();
+    column.cx = typeWidth_;
+    ListView_InsertColumn(hwnd_, 1, &column);
+}
+
+void FolderListView::clear() {
+    ListView_DeleteAllItems(hwnd_);
+    rows_.clear();
+}
+
+void FolderListView::add(const std::string& folder, const std::vector<std::string>& names) {
+    const std::wstring base = widen(folder) + L"\\";
+    rows_.reserve(rows_.size() + names.size());
+    for (const auto& name : names) {
+        std::wstring caption = widen(name);
+        Row row;
+        row.path = base + caption;
+        rows_.push_back(std::move(row));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(rows_.size() - 1);
+        item.pszText = caption.data();
+        item.iImage = I_IMAGECALLBACK;
+        const int at = ListView_InsertItem(hwnd_, &item);
+        ListView_SetItemText(hwnd_, at, 1, LPSTR_TEXTCALLBACKW);
+    }
+}
+
+FolderListView::Row& FolderListView::shellInfo(std::size_t row) {
+    Row& r = rows_[row];
+    if (!r.asked) {
+        r.asked = true;
+        SHFILEINFOW info{};
+        if (SHGetFileInfoW(r.path.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                           SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME) != 0) {
+            r.image = info.iIcon;
+            r.typeName = info.szTypeName;
+        }
+    }
+    return r;
+}
+
+bool FolderListView::onNotify(NMHDR& header) {
+    if (header.hwndFrom != hwnd_ || header.code != LVN_GETDISPINFOW) {
+        return false;
+    }
+    auto& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
+    // Rows are only ever appended and cleared together, so a row's index is its item's.
+    const auto row = static_cast<std::size_t>(item.iItem);
+    if (item.iItem < 0 || row >= rows_.size()) {
+        return true;
+    }
+    const Row& r = shellInfo(row);
+    if ((item.mask & LVIF_IMAGE) != 0) {
+        item.iImage = r.image;
+    }
+    if ((item.mask & LVIF_TEXT) != 0 && item.iSubItem == 1 && item.cchTextMax > 0) {
+        lstrcpynW(item.pszText, r.typeName.c_str(), item.cchTextMax);
+    }
+    return true;
+}
+
+void FolderListView::fitNameColumn() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    ListView_SetColumnWidth(hwnd_, 0, std::max<int>(0, client.right - typeWidth_));
+}
+
+std::optional<std::string> FolderListView::selectedName() const {
+    const int at = ListView_GetNextItem(hwnd_, -1, LVNI_SELECTED);
+    if (at < 0) {
+        return std::nullopt;
+    }
+    std::wstring buffer(32768, L'\0');
+    ListView_GetItemText(hwnd_, at, 0, buffer.data(), static_cast<int>(buffer.size()));
+    buffer.resize(wcslen(buffer.c_str()));
+    return narrow(buffer);
+}
+
+FolderListView::RedrawPause::RedrawPause(const FolderListView& view) : hwnd_(view.hwnd()) {
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+}
+
+FolderListView::RedrawPause::~RedrawPause() {
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+} // namespace tarvok

@@ -1,0 +1,76 @@
+// The rules of the start-menu picker and the home-page dialog that need no window.
+#include "dialogs/address_dialog_rules.h"
+#include "dialogs/start_menu_picker_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+
+namespace tarvok {
+namespace {
+
+TEST(StartMenuRules, EntriesProposeTheirCaptionWithoutExtensionAndOnlyLnkIsAShortcut) {
+    EXPECT_EQ(proposedName("表 計算.v2.LNK"), "表 計算.v2");
+    EXPECT_EQ(proposedName("Accessories"), "Accessories");
+    EXPECT_TRUE(isShortcutPath("C:\\Programs\\ﾂｰﾙ\\a.Lnk"));
+    for (const char* path : {"C:\\Programs\\desktop.ini", "C:\\Programs\\Site.url",
+                             "C:\\Programs\\old.lnk.bak", "C:\\Programs\\lnk"}) {
+        EXPECT_FALSE(isShortcutPath(path)) << path;
+    }
+}
+
+TEST(StartMenuRules, EntriesFollowTheComparisonFoldersAndFilesMixedTiesInListedOrder) {
+    const std::vector<std::string> captions{"b.lnk", "Tools", "a.lnk", "B.LNK", "c"};
+    // Case-blind, as a locale comparison may be: "b.lnk" and "B.LNK" tie.
+    const auto caseBlind = [](const std::string& x, const std::string& y) {
+        const auto lower = [](std::string s) {
+            for (auto& c : s) {
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            }
+            return s;
+        };
+        return lower(x).compare(lower(y));
+    };
+    std::vector<std::string> shown;
+    for (auto i : captionOrder(captions, caseBlind)) {
+        shown.push_back(captions[i]);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"a.lnk", "b.lnk", "B.LNK", "c", "Tools"}));
+}
+
+using Fields = std::pair<std::string, std::string>; // address, title
+
+Fields fields(std::string_view reply) {
+    const auto info = parseWindowInfoReply(reply);
+    return {info.address, info.title};
+}
+
+TEST(BrowserReply, FieldsAreQuotedTextsAndCommasInsideThemBelongToThem) {
+    EXPECT_EQ(fields(R"("http://a.jp/x?p=1,2","Top, news")"),
+              Fields("http://a.jp/x?p=1,2", "Top, news"));
+    EXPECT_EQ(fields(R"("ab","cd","Netscape")"), Fields("ab", "cd"));
+    EXPECT_EQ(fields("\"mailto:a@b.jp\"\r\n"), Fields("mailto:a@b.jp", ""));
+    EXPECT_EQ(fields(R"("u","say "hi" now")"), Fields("u", R"(say "hi" now)"));
+    const std::string longAddress = "http://example.jp/" + std::string(600, 'x');
+    EXPECT_EQ(fields("\"" + longAddress + "\",\"t\"").first, longAddress);
+}
+
+TEST(BrowserReply, RepliesThatAreNotQuotedFieldsGiveNothing) {
+    for (const char* reply : {"", "http://a.jp/,title", "1", "\"unclosed,", "\"\",\"\""}) {
+        EXPECT_EQ(fields(reply), Fields()) << reply;
+    }
+    EXPECT_EQ(fields(R"("a",broken)"), Fields("a", ""));
+}
+
+TEST(BrowserCaptions, TitlesAreTheTextBeforeEachBrowsersMarker) {
+    EXPECT_EQ(internetExplorerTitle("Start - Microsoft Internet Explorer - more"), "Start");
+    EXPECT_EQ(internetExplorerTitle(" - Microsoft Internet"), "");
+    EXPECT_EQ(internetExplorerTitle("Start - Internet Explorer"), "");
+    EXPECT_EQ(netscapeTitle("Start - Netscape 6"), "Start");
+    EXPECT_EQ(netscapeTitle("a - Netscape - b - Netscape"), "a");
+    EXPECT_EQ(netscapeTitle(" - Netscape"), "");
+    EXPECT_EQ(netscapeTitle("Start - Mozilla"), std::nullopt);
+}
+
+} // namespace
+} // namespace tarvok
