@@ -246,18 +246,6 @@ void MainWindow::createControls() {
     pressToolButton(kFirstPage);
     pageLabel_ = makeChild(hwnd_, L"STATIC", text::kPageNameDesign, SS_OWNERDRAW | SS_NOTIFY,
                            cmd::kPageNameLabel);
-    // A name too long for the label ends in "…" there; the whole name shows as its tip.
-    pageTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(pageLabel_);
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(pageTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         slotButton(n).create(hwnd_, cmd::kSlotButtonBase + n, "", SpeedButton::Focus::Takes);
         // The key labels Ｆ2 to Ｆ11: no name, no events.
@@ -437,11 +425,23 @@ void MainWindow::sizePageLabel() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(pageLabel_, nullptr, TRUE);
     std::wstring tip = needed > room ? name : std::wstring{};
+    if (pageTip_ == nullptr && tip.empty()) {
+        return; // made when first needed: a window less at every start
+    }
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd_;
     tool.uId = reinterpret_cast<UINT_PTR>(pageLabel_);
     tool.lpszText = tip.data();
+    if (pageTip_ == nullptr) {
+        pageTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(pageTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
     SendMessageW(pageTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
