@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/texts.h"
+#include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
 #include "platform/shell.h"
@@ -27,7 +28,9 @@ void MainWindow::launchSlot(const std::string& slotKey) {
     case SlotState::Address:
         break;
     }
-    if (!sendAddress_) {
+    // An address too long for a DDE item could not reach a browser at all: the shell opens
+    // it with the default browser instead of the click doing nothing.
+    if (!sendAddress_ || !BrowserDdeClient::fitsAnItem(url)) {
         fileRun_.setFileName(url);
         fileRun_.execute();
         return;
@@ -37,21 +40,28 @@ void MainWindow::launchSlot(const std::string& slotKey) {
 
 void MainWindow::sendAddressToBrowser(const std::string& url) {
     bool open = false;
-    for (const char* service : {"netscape", "Iexplore"}) {
-        dde_.closeLink();
-        dde_.setLink(service, "WWW_OpenURL");
-        if (dde_.openLink()) {
-            open = true;
-            break;
+    {
+        // Waiting for a browser runs a message loop: no click may start another launch
+        // meanwhile.
+        const InputPause pause(hwnd_);
+        for (const char* service : {"netscape", "Iexplore"}) {
+            dde_.closeLink();
+            dde_.setLink(service, "WWW_OpenURL");
+            if (dde_.openLink()) {
+                open = true;
+                break;
+            }
+        }
+        if (open) {
+            // The browser opens the address as a side effect of the request; its reply is
+            // not used.
+            (void)dde_.request(url);
+            dde_.closeLink();
         }
     }
     if (!open) {
         warningBox(hwnd_, text::kMsgNoBrowser);
-        return;
     }
-    // The browser opens the address as a side effect of the request; its reply is not used.
-    (void)dde_.request(url);
-    dde_.closeLink();
 }
 
 void MainWindow::toggleSendAddress() {

@@ -2,6 +2,7 @@
 
 #include "dialogs/address_dialog_rules.h"
 #include "dialogs/address_dialog_texts.h"
+#include "platform/controls.h"
 #include "platform/glyph.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
@@ -84,6 +85,9 @@ struct AddressDialog::Browser {
 
 namespace {
 
+// The browser buttons start their glyph this far from the left edge.
+constexpr int kBrowserGlyphMargin = 3;
+
 const AddressDialog::Browser kBrowsers[] = {
     {Id::kInternetExplorerId, "Iexplore", "C:\\Program Files\\Internet Explorer\\Iexplore.exe",
      text::kMsgNoInternetExplorer, TitleRule::InternetExplorerFrame},
@@ -121,6 +125,7 @@ void AddressDialog::build() {
     // as designed.
     const SIZE small{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
     for (const auto& browser : kBrowsers) {
+        speedButton(browser.id).setMargin(kBrowserGlyphMargin);
         if (const UniqueIcon icon = shellSmallIcon(browser.program)) {
             speedButton(browser.id)
                 .setGlyph(makeGlyph(icon.get(), GetSysColor(COLOR_BTNFACE), small));
@@ -148,6 +153,9 @@ void AddressDialog::fillFrom(const Browser& browser) {
     bool answered = false;
     std::string reply;
     {
+        // Waiting for the browser runs a message loop: no click may close or register the
+        // dialog, or ask a second browser, meanwhile.
+        const InputPause pause(hwnd());
         const ConversationClose close(dde_);
         answered = dde_.setLink(browser.service, kWindowInfoTopic);
         if (answered) {

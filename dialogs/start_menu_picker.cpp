@@ -75,15 +75,19 @@ void StartMenuPicker::onInit() {
 
 void StartMenuPicker::list(FolderListView& view, const std::string& folder) {
     const WaitCursor hourglass;
-    const FolderListView::RedrawPause pause(view);
-    view.clear();
-    const std::vector<std::string> names = folderEntryNames(folder);
-    std::vector<std::string> ordered;
-    ordered.reserve(names.size());
-    for (const std::size_t i : captionOrder(names, compareAsLstrcmp)) {
-        ordered.push_back(names[i]);
+    {
+        const FolderListView::RedrawPause pause(view);
+        view.clear();
+        const std::vector<std::string> names = folderEntryNames(folder);
+        std::vector<std::string> ordered;
+        ordered.reserve(names.size());
+        for (const std::size_t i : captionOrder(names, compareAsLstrcmp)) {
+            ordered.push_back(names[i]);
+        }
+        view.add(folder, ordered);
     }
-    view.add(folder, ordered);
+    // Only once redrawing is back does the list show or drop its scroll bar, which decides
+    // the width left for the name column.
     view.fitNameColumn();
 }
 

@@ -94,6 +94,33 @@ class Selection {
     HGDIOBJ old_;
 };
 
+// A window that takes no input until the object goes, with the hourglass over it: for waits
+// that run a message loop of their own (a DDE request), so a click cannot start a second
+// operation inside the first. The focus comes back where it was.
+class InputPause {
+  public:
+    explicit InputPause(HWND window)
+        : window_(window), focus_(GetFocus()), wasEnabled_(EnableWindow(window, FALSE) == 0),
+          cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~InputPause() {
+        if (wasEnabled_) {
+            EnableWindow(window_, TRUE);
+        }
+        if (focus_ != nullptr && IsWindow(focus_)) {
+            SetFocus(focus_);
+        }
+        SetCursor(cursor_);
+    }
+    InputPause(const InputPause&) = delete;
+    InputPause& operator=(const InputPause&) = delete;
+
+  private:
+    HWND window_;
+    HWND focus_;
+    bool wasEnabled_;
+    HCURSOR cursor_;
+};
+
 // The mouse pointer as the hourglass until the object goes, also when an error passes.
 class WaitCursor {
   public:

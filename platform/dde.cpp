@@ -113,11 +113,18 @@ void BrowserDdeClient::closeLink() {
     }
 }
 
+bool BrowserDdeClient::fitsAnItem(const std::string& item) {
+    return widen(item).size() <= kMaxItemLength;
+}
+
 std::string BrowserDdeClient::request(const std::string& item) {
     if (!isOpen()) {
         return {};
     }
     HSZ itemHandle = DdeCreateStringHandleW(instance_, widen(item).c_str(), CP_WINUNICODE);
+    if (itemHandle == nullptr) {
+        return {};
+    }
     DWORD result = 0;
     HDDEDATA data = DdeClientTransaction(nullptr, 0, conversation_, itemHandle, format_,
                                          XTYP_REQUEST, kRequestTimeoutMs, &result);

@@ -37,6 +37,9 @@ class BrowserDdeClient {
     std::string request(const std::string& item);
 
     static constexpr DWORD kRequestTimeoutMs = 10000;
+    // DDE names are atoms: an item longer than this cannot be asked for at all.
+    static constexpr std::size_t kMaxItemLength = 255;
+    static bool fitsAnItem(const std::string& item);
 
   private:
     bool connect();

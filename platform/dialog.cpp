@@ -156,6 +156,8 @@ HWND Dialog::add(const ControlSpec& spec) {
     case Kind::SpeedButton: {
         auto button = std::make_unique<SpeedButton>();
         button->create(hwnd_, spec.id, spec.text, SpeedButton::Focus::Keeps);
+        // As tool buttons are: glyph and caption in the middle, unless a screen says where.
+        button->setMargin(SpeedButton::kCentred);
         h = button->hwnd();
         speedButtons_[spec.id] = std::move(button);
         break;

@@ -132,9 +132,15 @@ bool FolderListView::onNotify(NMHDR& header) {
 }
 
 void FolderListView::fitNameColumn() {
+    // The width the entries will have, whatever scroll bar the list shows at this moment:
+    // a vertical one only when they do not fit, and no horizontal one.
     RECT client{};
     GetClientRect(hwnd_, &client);
-    ListView_SetColumnWidth(hwnd_, 0, std::max<int>(0, client.right - typeWidth_));
+    const int bar = GetSystemMetrics(SM_CXVSCROLL);
+    const bool showsBar = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_VSCROLL) != 0;
+    const bool needsBar = ListView_GetItemCount(hwnd_) > ListView_GetCountPerPage(hwnd_);
+    const int width = client.right + (showsBar ? bar : 0) - (needsBar ? bar : 0);
+    ListView_SetColumnWidth(hwnd_, 0, std::max<int>(0, width - typeWidth_));
 }
 
 std::optional<std::string> FolderListView::selectedName() const {

@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace tarvok {
 
 namespace {
@@ -76,7 +78,14 @@ void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
         DrawEdge(dc.get(), &r, BDR_RAISEDINNER, BF_RECT);
     }
     const int shift = pressed ? 1 : 0;
+    const std::wstring caption = widen(windowText(item.hwndItem));
     int x = scale(margin_, dpi) + shift;
+    if (margin_ == kCentred) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
+        const int glyphWidth = glyph_ ? glyph_->size.cx + scale(kGlyphSpacing, dpi) : 0;
+        x = std::max(0, (width - glyphWidth - static_cast<int>(extent.cx)) / 2) + shift;
+    }
     if (glyph_) {
         MemoryDc mem(item.hDC);
         Selection glyph(mem.get(), glyph_->bitmap.get());
@@ -85,7 +94,6 @@ void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
                        glyph_->size.cx, glyph_->size.cy, glyph_->transparent);
         x += glyph_->size.cx + scale(kGlyphSpacing, dpi);
     }
-    const std::wstring caption = widen(windowText(item.hwndItem));
     RECT text{x, shift, width - scale(2, dpi), height + shift};
     SetBkMode(dc.get(), TRANSPARENT);
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;

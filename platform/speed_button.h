@@ -29,7 +29,9 @@ class SpeedButton {
     void show(const std::string& caption, std::shared_ptr<const Glyph> glyph);
     void setGlyph(std::shared_ptr<const Glyph> glyph);
     bool hasGlyph() const { return static_cast<bool>(glyph_); }
-    // Design pixels between the left edge and the glyph (or the caption without one).
+    // Design pixels between the left edge and the glyph (or the caption without one);
+    // kCentred puts glyph and caption together in the middle.
+    static constexpr int kCentred = -1;
     void setMargin(int designPixels) { margin_ = designPixels; }
 
     // The speed button behind a window; null for any other window.

@@ -70,13 +70,22 @@ class AddressDialogTest : public ::testing::Test {
 };
 
 TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsRequired) {
-    // A browser installed where the dialog looks for it lends its button its icon.
-    const std::wstring netscape = L"C:\\Program Files\\Netscape";
-    const std::wstring program = netscape + L"\\netscape\\netscp.exe";
-    ASSERT_FALSE(test::fileExists(narrow(program)));
-    CreateDirectoryW(netscape.c_str(), nullptr);
-    CreateDirectoryW((netscape + L"\\netscape").c_str(), nullptr);
-    CopyFileW(L"C:\\windows\\notepad.exe", program.c_str(), TRUE);
+    // A browser installed where the dialog looks for it lends its button its icon. It is
+    // gone again however the test ends.
+    struct InstalledBrowser {
+        const std::wstring folder = L"C:\\Program Files\\Netscape";
+        const std::wstring program = folder + L"\\netscape\\netscp.exe";
+        InstalledBrowser() {
+            CreateDirectoryW(folder.c_str(), nullptr);
+            CreateDirectoryW((folder + L"\\netscape").c_str(), nullptr);
+            CopyFileW(L"C:\\windows\\notepad.exe", program.c_str(), FALSE);
+        }
+        ~InstalledBrowser() {
+            DeleteFileW(program.c_str());
+            RemoveDirectoryW((folder + L"\\netscape").c_str());
+            RemoveDirectoryW(folder.c_str());
+        }
+    } const browser;
     std::vector<int> tabOrder;
     std::vector<bool> icons, imeOpen;
     UiDriver ui;
@@ -117,9 +126,6 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
         })
         .dialog([&](const DialogView& d) { d.click(Url::kRegisterId); });
     EXPECT_EQ(run(ui, "mailto:a@b.jp"), " ") << "a blank title is a title";
-    DeleteFileW(program.c_str());
-    RemoveDirectoryW((netscape + L"\\netscape").c_str());
-    RemoveDirectoryW(netscape.c_str());
     EXPECT_EQ(tabOrder,
               (std::vector<int>{Url::kTitleId, Url::kKeepTitleId, Url::kHomePageId, Url::kAddressId,
                                 Url::kRegisterId, IDCANCEL, Url::kTitleId}));

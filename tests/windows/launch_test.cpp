@@ -212,6 +212,26 @@ TEST_F(LaunchTest, SendOnHandsTheStoredAddressToNetscapeAndNeverAsksIexplore) {
     EXPECT_TRUE(answer.seen().empty());
 }
 
+// A DDE item holds at most 255 characters: a longer address goes to the shell instead of
+// a request that could never be made.
+TEST_F(LaunchTest, SendOnWithAnAddressTooLongForDdeOpensItThroughTheShell) {
+    constexpr wchar_t kScheme[] = L"tarvoktest";
+    const std::wstring command = L"\"" + widen(test::binFolder()) + L"\\marker.exe\" \"%1\"";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, kScheme, L"URL Protocol", REG_SZ, L"", sizeof(wchar_t));
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, (std::wstring(kScheme) + L"\\shell\\open\\command").c_str(),
+                    nullptr, REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    addressSlot("tarvoktest:" + std::string(300, 'a'), true);
+    FakeBrowser netscape(dir.file("netscape.log"), {"netscape"});
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    EXPECT_TRUE(test::waitFor([&] { return test::markerStarts(markerLog) == 1; }));
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, kScheme);
+    EXPECT_TRUE(netscape.log().empty());
+    EXPECT_TRUE(answer.seen().empty());
+}
+
 TEST_F(LaunchTest, WithOnlyIexploreServedNetscapeIsTriedAndStartedFirst) {
     addressSlot("mailto:someone@example.jp", true);
     // A program called netscape on the search path: the launcher starts it once when the
