@@ -35,7 +35,13 @@ void MainWindow::onDropFiles(HDROP drop) {
     {
         // Released here, before the shell is asked anything about the item.
         const DroppedFiles files(drop);
-        keyNumber = slotButtonAt(hwnd_, files.point());
+        // While a dialog or box of ours is open the window takes no input, drops included:
+        // the dialog may be about to write the same slot.
+        const auto point = files.point();
+        if (!IsWindowEnabled(hwnd_) || !point) {
+            return;
+        }
+        keyNumber = slotButtonAt(hwnd_, *point);
         if (keyNumber == 0 || files.count() == 0) {
             return;
         }
@@ -50,7 +56,8 @@ void MainWindow::onDropFiles(HDROP drop) {
     Settings settings = loadSettings();
     registerDrop(settings, slotKey(currentPage_, keyNumber), caption, target);
     saveIfChanged(settingsPath_, settings);
-    // The glyph a page refresh would give the stored path, from the same cache.
+    // The glyph a page refresh would give the stored path (for a shortcut, its target), from
+    // the same cache; none when the shell has none, as after a refresh.
     slotButton(keyNumber).show(caption, glyphs_.glyphFor(target));
 }
 

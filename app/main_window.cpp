@@ -130,8 +130,40 @@ bool MainWindow::preTranslateMessage(MSG& message) const {
             break;
         }
     }
-    // Tab and the arrow keys move between the buttons as in a dialog.
+    if (message.message == WM_KEYDOWN && moveFocusByArrow(static_cast<UINT>(message.wParam))) {
+        return true;
+    }
+    // Tab moves between the buttons as in a dialog.
     return IsDialogMessageW(hwnd_, &message) != 0;
+}
+
+// The arrow keys walk the column of slot buttons, and the row of page buttons as option
+// buttons do (the page follows). The dialog manager cannot do it here: the key labels stand
+// between the slot buttons.
+bool MainWindow::moveFocusByArrow(UINT key) const {
+    const int step = key == VK_UP || key == VK_LEFT      ? -1
+                     : key == VK_DOWN || key == VK_RIGHT ? 1
+                                                         : 0;
+    const HWND focus = GetFocus();
+    if (step == 0 || focus == nullptr) {
+        return false;
+    }
+    const int id = GetDlgCtrlID(focus);
+    if (GetParent(focus) == hwnd_ && id >= cmd::kSlotButtonBase + kFirstKeyNumber &&
+        id <= cmd::kSlotButtonBase + kLastKeyNumber) {
+        const int next =
+            std::clamp(id - cmd::kSlotButtonBase + step, kFirstKeyNumber, kLastKeyNumber);
+        SetFocus(slots_[static_cast<std::size_t>(next - kFirstKeyNumber)].hwnd());
+        return true;
+    }
+    if (GetParent(focus) == toolBar_) {
+        const int page = std::clamp(id - cmd::kToolButtonBase + step, kFirstPage, kLastPage);
+        HWND button = toolButtons_[static_cast<std::size_t>(page - kFirstPage)];
+        SetFocus(button);
+        SendMessageW(button, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
 }
 
 void MainWindow::formCreate() {

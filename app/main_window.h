@@ -167,6 +167,7 @@ class MainWindow {
     void openBesideProgram(const std::string& fileName);
     void sendAddressToBrowser(const std::string& url);
     void pressFocusedButton();
+    bool moveFocusByArrow(UINT key) const;
     WindowPosition currentPosition() const;
     LRESULT onDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT onCtlColorStatic(HDC dc, HWND control);

@@ -7,6 +7,8 @@
 #include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
+#include "platform/unhandled.h"
+#include "settings/errors.h"
 
 namespace tarvok {
 
@@ -29,18 +31,28 @@ void MainWindow::showRegisteredTarget(const std::string& caption, const std::str
 
 void MainWindow::renameSlot() {
     const std::string key = slotMenuSlotKey();
+    std::string shown = slotMenuCaption();
     for (;;) {
-        RenamePrompt prompt(slotMenuCaption());
+        RenamePrompt prompt(shown);
         const auto name = prompt.run(hwnd_);
         if (!name) {
             return;
         }
         if (name->empty()) {
             warningBox(hwnd_, text::kMsgNameMissing);
+            shown = slotMenuCaption();
             continue;
         }
         Settings settings = loadSettings();
-        tarvok::renameSlot(settings, key, *name);
+        try {
+            tarvok::renameSlot(settings, key, *name);
+        } catch (const AppError& refused) {
+            // A name the settings file cannot hold: said why, then offered again as typed,
+            // so the user corrects it instead of typing it anew.
+            reportUnhandledError(hwnd_, refused);
+            shown = *name;
+            continue;
+        }
         saveIfChanged(settingsPath_, settings);
         setWindowText(slotButton(slotMenuKey_).hwnd(), *name);
         return;

@@ -112,7 +112,9 @@ FilePicker::FilePicker()
 }
 
 void FilePicker::applyPath(const std::string& path) {
-    if (path.empty() || path == filePath()) {
+    // A path without its drive (a hand-edited "notepad.exe") names no place to show: it
+    // would be looked up in whatever folder the launcher happens to be in.
+    if (path.empty() || path == filePath() || rootOf(path).empty()) {
         return;
     }
     if (pathKind(path) != PathKind::File) {
@@ -327,9 +329,10 @@ void FilePicker::chooseDrive() {
     if (letter == driveShown_) {
         return;
     }
-    // A drive that cannot be entered stays shown in the box; the lists keep the last folder.
-    driveShown_ = letter;
+    // A drive that cannot be entered stays shown in the box and the lists keep the last
+    // folder; choosing it again, once its medium is in, tries again.
     enterFolder(driveCurrentFolder(letter));
+    driveShown_ = letter;
 }
 
 void FilePicker::enterHighlightedFolder() {
@@ -380,13 +383,18 @@ void FilePicker::selectFileRow() {
         return;
     }
     int row = -1;
+    // File names are found whatever their letter case, as the file system finds them: a
+    // stored C:\WINDOWS\NOTEPAD.EXE selects notepad.exe, which is then taken as spelled.
     for (std::size_t i = 0; i < shownFiles_.size() && !selectedFile_.empty(); ++i) {
-        if (shownFiles_[i] == selectedFile_) {
+        if (CompareStringOrdinal(widen(shownFiles_[i]).c_str(), -1, widen(selectedFile_).c_str(),
+                                 -1, TRUE) == CSTR_EQUAL) {
             row = static_cast<int>(i);
         }
     }
     if (row < 0) {
         selectedFile_.clear();
+    } else {
+        selectedFile_ = shownFiles_[static_cast<std::size_t>(row)];
     }
     SendMessageW(item(kFileListId), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
 }
@@ -424,6 +432,9 @@ void FilePicker::registerFolder() {
 
 void FilePicker::write(const std::string& path, bool isFolder) {
     const std::string caption = text(kNameId);
+    // A name the settings file cannot hold is refused with its message; the user corrects it
+    // in the field.
+    focusOn(kNameId);
     Settings settings = openSettings(target_.settingsPath);
     if (isFolder) {
         tarvok::registerFolder(settings, target_.slotKey, caption, path);

@@ -182,12 +182,15 @@ FolderContent readFolder(const std::string& folder) {
 }
 
 std::string driveCurrentFolder(char letter) {
-    const wchar_t drive[] = {static_cast<wchar_t>(letter), L':', 0};
+    // Upper case, as paths are written everywhere else ("C:\", not "c:\").
+    const wchar_t upper =
+        static_cast<wchar_t>(letter >= 'a' && letter <= 'z' ? letter - 32 : letter);
+    const wchar_t drive[] = {upper, L':', 0};
     const DWORD n = GetFullPathNameW(drive, 0, nullptr, nullptr);
     std::wstring path(n, L'\0');
     const DWORD got = GetFullPathNameW(drive, n, path.data(), nullptr);
     if (got == 0 || got >= n) {
-        return std::string(1, letter) + ":\\";
+        return std::string(1, static_cast<char>(upper)) + ":\\";
     }
     path.resize(got);
     return narrow(path);

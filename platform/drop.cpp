@@ -11,14 +11,18 @@ constexpr UINT kCopyGlobalData = 0x0049;
 
 void acceptDroppedFiles(HWND window) {
     DragAcceptFiles(window, TRUE);
+    // The three messages a drop from a lower integrity level may come through. The launcher
+    // handles no WM_COPYDATA of its own, so letting it in opens nothing else.
     for (UINT message : {UINT{WM_DROPFILES}, UINT{WM_COPYDATA}, kCopyGlobalData}) {
         ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
     }
 }
 
-POINT DroppedFiles::point() const {
+std::optional<POINT> DroppedFiles::point() const {
     POINT at{0, 0};
-    DragQueryPoint(drop_.get(), &at);
+    if (!DragQueryPoint(drop_.get(), &at)) {
+        return std::nullopt;
+    }
     return at;
 }
 

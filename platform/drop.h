@@ -6,6 +6,7 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 
 namespace tarvok {
@@ -26,8 +27,9 @@ class DroppedFiles {
   public:
     explicit DroppedFiles(HDROP drop) : drop_(drop) {}
 
-    // Where the drop happened, in the client coordinates of the window it was dropped on.
-    POINT point() const;
+    // Where the drop happened, in the client coordinates of the window it was dropped on;
+    // nothing when it was dropped outside the client area (title bar, menu bar, frame).
+    std::optional<POINT> point() const;
     unsigned count() const;
     // The full path of one dropped item, whatever its length.
     std::string path(unsigned index) const;

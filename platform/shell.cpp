@@ -111,6 +111,10 @@ DWORD shellResultError(INT_PTR result) {
 
 } // namespace
 
+std::wstring pathForShell(const std::string& path) {
+    return forShell(widen(path));
+}
+
 UniqueIcon shellLargeIcon(const std::string& path) {
     SHFILEINFOW info{};
     if (path.empty() || SHGetFileInfoW(forShell(widen(path)).c_str(), FILE_ATTRIBUTE_NORMAL, &info,

@@ -13,6 +13,10 @@ void defaultBeep();
 // path no longer exists).
 UniqueIcon shellLargeIcon(const std::string& path);
 
+// A path as the shell takes it: one of MAX_PATH characters or more has its folders in their
+// short form (the name stays long, so its extension still says what the file is).
+std::wstring pathForShell(const std::string& path);
+
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 

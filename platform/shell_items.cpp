@@ -2,6 +2,7 @@
 
 #include "platform/com.h"
 #include "platform/settings_file.h"
+#include "platform/shell.h"
 #include "platform/text.h"
 #include "settings/errors.h"
 
@@ -47,7 +48,7 @@ std::string specialFolderPath(int csidl) {
 
 std::string shellDisplayName(const std::string& path) {
     SHFILEINFOW info{};
-    if (SHGetFileInfoW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+    if (SHGetFileInfoW(pathForShell(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                        SHGFI_DISPLAYNAME) == 0) {
         return {};
     }

@@ -277,10 +277,11 @@ TEST_F(FilePickerTest, OpensOnTheDesktopThenWhereItLastWasAndAVanishedFolderGive
     const std::string gone = tree + "\\gone";
     folder(gone);
     test::writeFileBytes(gone + "\\f.txt", "x");
-    const std::string stored = programRecord("1F3", "f", gone + "\\f.txt");
+    // Stored in another letter case, as old files and shortcut targets often are.
+    const std::string stored = programRecord("1F3", "f", gone + "\\F.TXT");
     writeSettings(stored);
     auto& w = open();
-    std::string firstShown, carriedShown;
+    std::string firstShown, carriedShown, storedSelected;
     const auto shownFolder = [](const DialogView& d) {
         return d.rows(
             Picker::kFolderListId)[static_cast<std::size_t>(d.selectedRow(Picker::kFolderListId))];
@@ -290,7 +291,12 @@ TEST_F(FilePickerTest, OpensOnTheDesktopThenWhereItLastWasAndAVanishedFolderGive
           firstShown = shownFolder(d);
           d.key(VK_ESCAPE);
       })
-        .dialog([](const DialogView& d) { d.click(IDCANCEL); })
+        .dialog([&](const DialogView& d) {
+            const int row = d.selectedRow(Picker::kFileListId);
+            storedSelected =
+                row < 0 ? "" : d.rows(Picker::kFileListId)[static_cast<std::size_t>(row)];
+            d.click(IDCANCEL);
+        })
         .dialog([&](const DialogView& d) {
             carriedShown = shownFolder(d);
             d.close();
@@ -301,6 +307,7 @@ TEST_F(FilePickerTest, OpensOnTheDesktopThenWhereItLastWasAndAVanishedFolderGive
     openPicker(2);
     EXPECT_EQ(firstShown, desktop.substr(desktop.rfind('\\') + 1));
     openPicker(3);
+    EXPECT_EQ(storedSelected, "f.txt");
     openPicker(2);
     EXPECT_EQ(carriedShown, "gone");
     EXPECT_EQ(w.pickerFolder(), gone);

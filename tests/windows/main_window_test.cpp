@@ -254,6 +254,11 @@ TEST_F(MainWindowTest, FocusFramesWaitForTheKeyboardAndFollowThePage) {
     pressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), slot(4));
     EXPECT_FALSE(focusCuesHidden(slot(4)));
+    pressKey(VK_DOWN);
+    EXPECT_EQ(GetFocus(), slot(5)) << "the arrow keys walk the column";
+    pressKey(VK_UP);
+    pressKey(VK_UP);
+    EXPECT_EQ(GetFocus(), slot(3));
     // A page button that had the focus hands it to the page F12 turns to.
     HWND toolBar = control(cmd::kToolBar);
     SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + 1), BM_CLICK, 0, 0);
@@ -265,6 +270,9 @@ TEST_F(MainWindowTest, FocusFramesWaitForTheKeyboardAndFollowThePage) {
     EXPECT_EQ(GetFocus(), GetDlgItem(toolBar, cmd::kToolButtonBase + 4));
     pressKey(VK_SPACE);
     EXPECT_EQ(w.currentPage(), 4) << "Space on the focused page button keeps the page";
+    pressKey(VK_RIGHT);
+    EXPECT_EQ(w.currentPage(), 5) << "the arrow keys choose the next page";
+    EXPECT_EQ(GetFocus(), GetDlgItem(toolBar, cmd::kToolButtonBase + 5));
 }
 
 TEST_F(MainWindowTest, At144DpiEverythingIsOneAndAHalfTimesLarger) {

@@ -98,18 +98,26 @@ TEST_F(SlotMenuTest, ClearAsksWithNoFocusedAndOnlyYesClearsTheSlotOfThatPage) {
                   "\r\n\r\n");
 }
 
-TEST_F(SlotMenuTest, ANameShiftJisCannotHoldIsRefusedAndNothingIsWritten) {
+TEST_F(SlotMenuTest, ANameShiftJisCannotHoldIsRefusedOfferedAgainAndNothingIsWritten) {
     writeSettings(kFile);
     open();
     pressKey(VK_F12);
+    std::string offeredAgain;
     UiDriver ui;
     ui.dialog([](const DialogView& d) {
-          d.setText(RenamePrompt::kNameId, "😀");
+          d.setText(RenamePrompt::kNameId, "表😀");
           d.click(IDOK);
-      }).box(IDOK);
+      })
+        .box(IDOK)
+        .dialog([&](const DialogView& d) {
+            offeredAgain = d.text(RenamePrompt::kNameId);
+            d.key(VK_ESCAPE);
+        });
     chooseFromSlotMenu(4, kRename);
+    EXPECT_EQ(ui.unexpected(), 0);
     ASSERT_EQ(ui.boxes().size(), 1u);
-    EXPECT_NE(ui.boxes()[0].text.find("保存できない文字"), std::string::npos);
+    EXPECT_EQ(ui.boxes()[0].text, "「表😀」には設定ファイルに保存できない文字が含まれています。");
+    EXPECT_EQ(offeredAgain, "表😀");
     EXPECT_EQ(settingsBytes(), kFile);
     EXPECT_EQ(caption(4), "メモ帳");
 }
