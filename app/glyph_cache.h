@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/glyph.h"
+#include "platform/shell.h"
 
 #include <memory>
 #include <string>
@@ -19,9 +20,7 @@ class GlyphCache {
   private:
     struct Entry {
         std::string path;
-        FILETIME written{};
-        unsigned long long bytes = 0;
-        DWORD attributes = 0;
+        FileStamp stamp;
         std::shared_ptr<const Glyph> glyph;
     };
     std::vector<Entry> entries_;

@@ -64,13 +64,17 @@ void MainWindow::sendAddressToBrowser(const std::string& url) {
     }
 }
 
+void MainWindow::showSendAddress() {
+    CheckMenuItem(GetMenu(hwnd_), cmd::kMnSendAdd,
+                  MF_BYCOMMAND | (sendAddress_ ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void MainWindow::toggleSendAddress() {
     if (settingsUnread_) {
         (void)loadSettings(); // the option to invert is the file's, not the start-up default
     }
     sendAddress_ = !sendAddress_;
-    CheckMenuItem(GetMenu(hwnd_), cmd::kMnSendAdd,
-                  MF_BYCOMMAND | (sendAddress_ ? MF_CHECKED : MF_UNCHECKED));
+    showSendAddress();
     Settings settings = loadSettings();
     writeSendAddress(settings, sendAddress_);
     saveIfChanged(settingsPath_, settings);

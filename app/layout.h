@@ -27,8 +27,6 @@ inline constexpr int kSlotTop = 65;
 inline constexpr int kSlotPitch = 35;
 inline constexpr int kSlotWidth = 115;
 inline constexpr int kSlotHeight = 35;
-inline constexpr int kGlyphMargin = 3;
-inline constexpr int kGlyphSpacing = 4;
 
 // Key labels: right edge at x = 35, top 10 pixels below their button's top.
 inline constexpr int kKeyLabelRight = 35;

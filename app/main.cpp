@@ -1,39 +1,31 @@
 // The program entry: one main window and its message loop.
 #include "app/main_window.h"
 #include "app/texts.h"
+#include "platform/com.h"
 #include "platform/unhandled.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     // The shell's icon and shortcut calls want a single-threaded apartment.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const tarvok::ComApartment com;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     tarvok::setUnhandledErrorTitle(tarvok::text::kAppTitle);
 
-    int exitCode = 0;
-    {
-        tarvok::MainWindow window;
-        if (window.create() == nullptr) {
-            exitCode = 1;
-        } else {
-            window.show(showCommand);
-            MSG message;
-            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-                if (!window.preTranslateMessage(message)) {
-                    TranslateMessage(&message);
-                    DispatchMessageW(&message);
-                }
-            }
-            exitCode = static_cast<int>(message.wParam);
+    tarvok::MainWindow window;
+    if (window.create() == nullptr) {
+        return 1;
+    }
+    window.show(showCommand);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!window.preTranslateMessage(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
         }
     }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
-    }
-    return exitCode;
+    return static_cast<int>(message.wParam);
 }

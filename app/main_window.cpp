@@ -115,26 +115,34 @@ bool MainWindow::preTranslateMessage(MSG& message) const {
     if (TranslateAcceleratorW(hwnd_, accelerators_.get(), &message) != 0) {
         return true;
     }
-    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-        switch (message.wParam) {
-        case VK_TAB:
-        case VK_LEFT:
-        case VK_RIGHT:
-        case VK_UP:
-        case VK_DOWN:
-        case VK_MENU:
-            // The keyboard is in use: from now on the focus shows.
-            showFocusCues(hwnd_);
-            break;
-        default:
-            break;
-        }
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
+        return false;
     }
-    if (message.message == WM_KEYDOWN && moveFocusByArrow(static_cast<UINT>(message.wParam))) {
+    const UINT key = static_cast<UINT>(message.wParam);
+    if (key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN ||
+        key == VK_MENU) {
+        // The keyboard is in use: from now on the focus shows.
+        showFocusCues(hwnd_);
+    }
+    if (message.message != WM_KEYDOWN) {
+        return false;
+    }
+    // Tab, the arrow keys and Enter move between the buttons and press them, as in a dialog.
+    // The dialog manager itself is not used: it would take an "&" in a user's caption for an
+    // access key, so typing that letter would launch the slot.
+    if (key == VK_TAB) {
+        const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        const HWND focus = GetFocus();
+        if (HWND next = GetNextDlgTabItem(hwnd_, IsChild(hwnd_, focus) ? focus : nullptr, back)) {
+            SetFocus(next);
+        }
         return true;
     }
-    // Tab moves between the buttons as in a dialog.
-    return IsDialogMessageW(hwnd_, &message) != 0;
+    if (key == VK_RETURN) {
+        pressFocusedButton();
+        return true;
+    }
+    return moveFocusByArrow(key);
 }
 
 // The arrow keys walk the column of slot buttons, and the row of page buttons as option
@@ -183,10 +191,7 @@ void MainWindow::formCreate() {
 
     try {
         const Settings settings = openSettings(settingsPath_);
-        pageNames_ = readPageNames(settings);
-        sendAddress_ = readSendAddress(settings);
-        CheckMenuItem(GetMenu(hwnd_), cmd::kMnSendAdd,
-                      MF_BYCOMMAND | (sendAddress_ ? MF_CHECKED : MF_UNCHECKED));
+        takeNamesAndOption(settings);
         placeAt(readWindowPosition(settings));
     } catch (const std::exception& e) {
         // The user still gets a working window: page 1, blank buttons, key labels, at the
@@ -204,15 +209,21 @@ void MainWindow::formCreate() {
     }
 }
 
+void MainWindow::takeNamesAndOption(const Settings& settings) {
+    pageNames_ = readPageNames(settings);
+    sendAddress_ = readSendAddress(settings);
+    showSendAddress();
+}
+
 Settings MainWindow::loadSettings() {
     Settings settings = openSettings(settingsPath_);
     if (settingsUnread_) {
         settingsUnread_ = false;
-        pageNames_ = readPageNames(settings);
-        sendAddress_ = readSendAddress(settings);
-        CheckMenuItem(GetMenu(hwnd_), cmd::kMnSendAdd,
-                      MF_BYCOMMAND | (sendAddress_ ? MF_CHECKED : MF_UNCHECKED));
+        takeNamesAndOption(settings);
         showPageName();
+        // The buttons of the page shown are still blank from the start: filled once the
+        // operation that read the file has ended.
+        PostMessageW(hwnd_, kMsgRefreshPage, 0, 0);
     }
     return settings;
 }
@@ -272,6 +283,7 @@ void MainWindow::createControls() {
         const DWORD style = BS_AUTORADIOBUTTON | BS_PUSHLIKE | (page == kFirstPage ? WS_GROUP : 0);
         toolButtons_[static_cast<std::size_t>(page - 1)] = makeChild(
             toolBar_, L"BUTTON", std::to_string(page), style, cmd::kToolButtonBase + page);
+        followFocusCues(toolButtons_[static_cast<std::size_t>(page - 1)]);
     }
     toolLabelNext_ = makeChild(toolBar_, L"STATIC", text::kToolLabelNext,
                                SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, cmd::kToolLabelNext);
@@ -369,7 +381,10 @@ void MainWindow::placeAt(WindowPosition position) {
         const RECT& work = mi.rcWork;
         position.top = std::clamp<int>(position.top, work.top,
                                        std::max<int>(work.top, work.bottom - titleHeight));
-        position.left = std::clamp<int>(position.left, work.left + grip - width,
+        // Off the left edge the caption's buttons are what stays in view: the grip is kept
+        // beside them.
+        const int buttons = 3 * GetSystemMetrics(SM_CXSIZE);
+        position.left = std::clamp<int>(position.left, work.left + grip + buttons - width,
                                         std::max<int>(work.left, work.right - grip));
     }
     SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0,
@@ -452,9 +467,15 @@ void MainWindow::sizePageLabel() {
     const int left = scale(layout::kPageName.left, dpi_);
     const int room = scale(layout::kClientWidth, dpi_) - 2 * left;
     const int needed = textWidth(pageLabel_, fontPageName_.get(), name);
-    SetWindowPos(pageLabel_, nullptr, left, scale(layout::kPageName.top, dpi_),
-                 std::clamp(needed, designWidth, room), scale(layout::kPageName.height, dpi_),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The label keeps its design bottom and grows upwards to the font's whole cell: a font
+    // taller than the design (a substitute for the designed one) would otherwise lose the top
+    // of its letters, the voiced marks of ガ or パ among them.
+    const int bottom = scale(layout::kPageName.top + layout::kPageName.height, dpi_);
+    const int height =
+        std::max(scale(layout::kPageName.height, dpi_),
+                 static_cast<int>(measureText(pageLabel_, fontPageName_.get(), L"ガ").cy));
+    SetWindowPos(pageLabel_, nullptr, left, bottom - height, std::clamp(needed, designWidth, room),
+                 height, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(pageLabel_, nullptr, TRUE);
     std::wstring tip = needed > room ? name : std::wstring{};
     if (pageTip_ == nullptr && tip.empty()) {
@@ -525,6 +546,11 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
     if (id > cmd::kToolButtonBase && id <= cmd::kToolButtonBase + kLastPage) {
         if (notification == BN_CLICKED) {
             selectPage(id - cmd::kToolButtonBase);
+            // A mouse click leaves no focus on the page button: Wine would frame it whatever
+            // the focus cues say. From the keyboard the focus stays where the keys put it.
+            if (focusCuesHidden(hwnd_) && GetFocus() == control) {
+                SetFocus(hwnd_);
+            }
         }
         return;
     }
@@ -540,9 +566,6 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
         return;
     }
     switch (id) {
-    case IDOK: // Enter, from the dialog-style keyboard handling
-        pressFocusedButton();
-        break;
     case cmd::kMnControl:
         openControlPanel();
         break;
@@ -599,7 +622,7 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
     }
 }
 
-void MainWindow::pressFocusedButton() {
+void MainWindow::pressFocusedButton() const {
     const HWND focus = GetFocus();
     if (focus != nullptr && focus != hwnd_ && IsChild(hwnd_, focus)) {
         wchar_t cls[16] = {};
@@ -721,6 +744,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DROPFILES:
         onDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case kMsgRefreshPage:
+        refreshPage();
         return 0;
     case kMsgFillGlyphs:
         fillPendingGlyphs();

@@ -166,7 +166,9 @@ class MainWindow {
     // Opens a file that lies beside the program, or warns that it is missing.
     void openBesideProgram(const std::string& fileName);
     void sendAddressToBrowser(const std::string& url);
-    void pressFocusedButton();
+    // The check mark of ｱﾄﾞﾚｽ送信 as the option stands.
+    void showSendAddress();
+    void pressFocusedButton() const;
     bool moveFocusByArrow(UINT key) const;
     WindowPosition currentPosition() const;
     LRESULT onDrawItem(const DRAWITEMSTRUCT& item);
@@ -176,6 +178,8 @@ class MainWindow {
     // file left the defaults in memory; the first read that succeeds takes the page names and
     // the address-send option from the file, so a later save cannot blank them.
     Settings loadSettings();
+    // The page names and the address-send option, as the file holds them.
+    void takeNamesAndOption(const Settings& settings);
 
     // Slot-menu helpers shared by the registration commands.
     std::string slotMenuSlotKey() const;
@@ -202,6 +206,7 @@ class MainWindow {
     GlyphCache glyphs_;
     std::vector<std::pair<int, std::string>> pendingGlyphs_; // key number, path
     static constexpr UINT kMsgFillGlyphs = WM_APP + 1;
+    static constexpr UINT kMsgRefreshPage = WM_APP + 2;
 
     int currentPage_ = 1;
     std::string programFolder_;

@@ -156,4 +156,23 @@ void forgetFocusCues(HWND topLevel) {
     RemovePropW(topLevel, kKeyboardUsed);
 }
 
+namespace {
+
+LRESULT CALLBACK focusCueSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    if (m == WM_QUERYUISTATE) {
+        const LRESULT state = DefSubclassProc(h, m, w, l);
+        return focusCuesHidden(h) ? (state | UISF_HIDEFOCUS) : (state & ~LRESULT{UISF_HIDEFOCUS});
+    }
+    if (m == WM_NCDESTROY) {
+        RemoveWindowSubclass(h, focusCueSubclass, 2);
+    }
+    return DefSubclassProc(h, m, w, l);
+}
+
+} // namespace
+
+void followFocusCues(HWND control) {
+    SetWindowSubclass(control, focusCueSubclass, 2, 0);
+}
+
 } // namespace tarvok

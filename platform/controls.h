@@ -55,6 +55,9 @@ bool focusCuesHidden(HWND control);
 void showFocusCues(HWND topLevel);
 // Before the window goes: drops the state kept for it.
 void forgetFocusCues(HWND topLevel);
+// A standard control that asks the system whether to draw its focus frame gets the answer of
+// focusCuesHidden instead.
+void followFocusCues(HWND control);
 
 // Device contexts and selections that release themselves on every path.
 class WindowDc {

@@ -39,13 +39,6 @@ class QuietDriveErrors {
     UINT old_;
 };
 
-struct FindTraits {
-    using Handle = HANDLE;
-    static Handle invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(Handle h) { FindClose(h); }
-};
-using UniqueFind = UniqueHandle<FindTraits>;
-
 std::string lowerCase(std::wstring text) {
     if (!text.empty()) {
         CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));

@@ -11,13 +11,6 @@ namespace tarvok {
 
 namespace {
 
-struct FindTraits {
-    using Handle = HANDLE;
-    static Handle invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(Handle h) { FindClose(h); }
-};
-using UniqueFind = UniqueHandle<FindTraits>;
-
 bool isDotEntry(const wchar_t* name) {
     return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/cp932_codec.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
 #include "platform/win_handles.h"
 #include "settings/errors.h"
 #include "settings/messages.h"
@@ -27,7 +28,7 @@ std::string systemErrorText(unsigned long code) {
         text.pop_back();
     }
     if (text.empty()) {
-        text = L"Error " + std::to_wstring(code);
+        text = widen(formatMessage(ui::kErrorNumber, {std::to_string(code)}));
     }
     return narrow(text);
 }
@@ -188,8 +189,8 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
     const std::wstring target = widen(settingsPath);
     const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((target + L".*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    const UniqueFind search(FindFirstFileW((target + L".*").c_str(), &found));
+    if (!search) {
         return;
     }
     do {
@@ -198,8 +199,7 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
             isOurTemporary(found.cFileName, std::wstring_view(target).substr(folder.size()))) {
             DeleteFileW((folder + found.cFileName).c_str());
         }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.get(), &found));
 }
 
 Settings openSettings(const std::string& path) {

@@ -111,6 +111,18 @@ DWORD shellResultError(INT_PTR result) {
 
 } // namespace
 
+std::optional<FileStamp> fileStamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (path.empty() ||
+        !GetFileAttributesExW(forFileCalls(widen(path)).c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    return FileStamp{data.ftLastWriteTime,
+                     (static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
+                         data.nFileSizeLow,
+                     data.dwFileAttributes};
+}
+
 std::wstring pathForShell(const std::string& path) {
     return forShell(widen(path));
 }

@@ -10,4 +10,8 @@ inline constexpr char kButtonOk[] = "OK";
 inline constexpr char kButtonYes[] = "はい(&Y)";
 inline constexpr char kButtonNo[] = "いいえ(&N)";
 
+// Errors the system has no text for. %s is the error's number.
+inline constexpr char kErrorNumber[] = "エラー %s";
+inline constexpr char kUnknownError[] = "不明なエラーが発生しました。";
+
 } // namespace tarvok::ui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui_texts.h"
+
 #include <windows.h>
 
 #include <exception>
@@ -25,7 +27,7 @@ template <typename Fn> auto runGuarded(HWND owner, Fn&& fn, decltype(fn()) onErr
     } catch (const std::exception& e) {
         reportUnhandledError(owner, e);
     } catch (...) {
-        reportUnhandledError(owner, std::runtime_error("Unknown error"));
+        reportUnhandledError(owner, std::runtime_error(ui::kUnknownError));
     }
     return onError;
 }

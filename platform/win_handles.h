@@ -41,6 +41,11 @@ struct AcceleratorTraits {
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { DestroyAcceleratorTable(h); }
 };
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Handle h) { FindClose(h); }
+};
 struct RegKeyTraits {
     using Handle = HKEY;
     static Handle invalid() { return nullptr; }
@@ -57,5 +62,6 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueAccelerators = UniqueHandle<AcceleratorTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
+using UniqueFind = UniqueHandle<FindTraits>;
 
 } // namespace tarvok

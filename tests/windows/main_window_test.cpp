@@ -178,9 +178,9 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesignAt96Dpi) {
     }
     const RECT label = clientRectOf(control(cmd::kPageNameLabel));
     EXPECT_EQ(label.left, 7);
-    EXPECT_EQ(label.top, 36);
+    EXPECT_EQ(label.bottom, 36 + 19);
     EXPECT_EQ(label.right - label.left, 52);
-    EXPECT_EQ(label.bottom - label.top, 19);
+    EXPECT_GE(label.bottom - label.top, 19) << "at least the design, and the font's whole cell";
     const RECT bar = clientRectOf(control(cmd::kToolBar));
     EXPECT_EQ(bar.right - bar.left, 158);
     EXPECT_EQ(bar.bottom - bar.top, 27);
@@ -240,6 +240,17 @@ TEST_F(MainWindowTest, LongPageNamesWidenTheLabelAndTooLongOnesShowWholeInATip) 
     pressKey(VK_F12);
     const RECT blank = clientRectOf(label);
     EXPECT_EQ(blank.right - blank.left, 52) << "an empty name keeps the design box";
+}
+
+TEST_F(MainWindowTest, AnAmpersandInACaptionIsNoAccessKey) {
+    writeSettings(
+        "[PG_KIND]\r\n1F2=1\r\n[AP_NM]\r\n1F2=Q&A\r\n[LINK_PATH]\r\n1F2=C:\\gone.exe\r\n");
+    BoxAnswerer answer;
+    open();
+    pressKey('A');
+    pressKey(VK_TAB); // with focus cues shown too
+    pressKey('A');
+    EXPECT_TRUE(answer.seen().empty()) << "typing a letter launched a slot";
 }
 
 TEST_F(MainWindowTest, FocusFramesWaitForTheKeyboardAndFollowThePage) {
@@ -418,6 +429,15 @@ TEST_F(MainWindowTest, AWindowWhoseTitleBarIsOffTheScreenMovesJustEnoughToReachI
     EXPECT_EQ(r.left, -60) << "only as far as needed";
 }
 
+TEST_F(MainWindowTest, AWindowOffTheLeftEdgeKeepsMoreThanItsCaptionButtonsInView) {
+    writeSettings("[Form]\r\nLEFT=-163\r\nTOP=40\r\n");
+    auto& w = open();
+    RECT r{};
+    GetWindowRect(w.hwnd(), &r);
+    EXPECT_GE(r.right, 3 * GetSystemMetrics(SM_CXSIZE) + 48) << r.left;
+    EXPECT_EQ(r.top, 40);
+}
+
 TEST_F(MainWindowTest, UnreadableFileAtStartShowsTheErrorAndStillGivesAWorkingWindow) {
     setUnhandledErrorTitle(text::kAppTitle);
     CreateDirectoryA(settingsPath().c_str(), nullptr);
@@ -448,11 +468,14 @@ TEST_F(MainWindowTest, AfterAnUnreadableStartTheFirstGoodReadTakesNamesAndOption
     auto& w = open();
     ASSERT_EQ(answer.seen().size(), 1u);
     RemoveDirectoryA(settingsPath().c_str());
-    writeSettings("[PAGE_NM]\r\n1=one\r\n2=two\r\n[SEND_ADD]\r\n0=1\r\n");
-    pressKey(VK_F12);
-    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "two");
+    writeSettings("[PAGE_NM]\r\n1=one\r\n2=two\r\n[SEND_ADD]\r\n0=1\r\n[PG_KIND]\r\n1F3=1\r\n"
+                  "[AP_NM]\r\n1F3=three\r\n[LINK_PATH]\r\n1F3=C:\\windows\r\n");
+    pressKey(VK_F2); // an empty slot: only a read of the file
+    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "one");
+    EXPECT_EQ(caption(3), "three") << "the page shown is filled too";
     EXPECT_TRUE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
-    EXPECT_EQ(w.pageNames()[0], "one");
+    pressKey(VK_F12);
+    EXPECT_EQ(w.pageNames()[1], "two");
     // Toggling now inverts what the file holds.
     SendMessageW(w.hwnd(), WM_COMMAND, cmd::kMnSendAdd, 0);
     EXPECT_NE(settingsBytes().find("[SEND_ADD]\r\n0=0\r\n"), std::string::npos);
