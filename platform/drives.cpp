@@ -55,12 +55,24 @@ std::string volumeLabel(const wchar_t* root) {
 }
 
 std::string remoteName(const wchar_t* device) {
+    // Loaded when a network drive is first named, not with the program: every library the
+    // program imports is paid for at each start.
+    using GetConnection = DWORD(WINAPI*)(LPCWSTR, LPWSTR, LPDWORD);
+    static const auto getConnection = [] {
+        const HMODULE mpr = LoadLibraryW(L"mpr.dll");
+        return mpr == nullptr ? nullptr
+                              : reinterpret_cast<GetConnection>(reinterpret_cast<void*>(
+                                    GetProcAddress(mpr, "WNetGetConnectionW")));
+    }();
+    if (getConnection == nullptr) {
+        return {};
+    }
     std::wstring buffer(MAX_PATH, L'\0');
     DWORD length = static_cast<DWORD>(buffer.size());
-    DWORD result = WNetGetConnectionW(device, buffer.data(), &length);
+    DWORD result = getConnection(device, buffer.data(), &length);
     if (result == ERROR_MORE_DATA) {
         buffer.resize(length);
-        result = WNetGetConnectionW(device, buffer.data(), &length);
+        result = getConnection(device, buffer.data(), &length);
     }
     if (result != NO_ERROR) {
         return {};
