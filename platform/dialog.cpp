@@ -112,63 +112,64 @@ SpeedButton& Dialog::speedButton(int id) {
     return *speedButtons_.at(id);
 }
 
-void Dialog::addAll(std::span<const ControlSpec> specs) {
-    for (const auto& spec : specs) {
-        add(spec);
+void Dialog::addAll(std::span<const ControlSpec> controls) {
+    for (const auto& control : controls) {
+        add(control);
     }
 }
 
-HWND Dialog::add(const ControlSpec& spec) {
+HWND Dialog::add(const ControlSpec& control) {
     using Kind = ControlSpec::Kind;
-    HFONT f = font(spec.fontPixels > 0 ? spec.fontPixels : frame_.fontPixels, false,
-                   spec.face != nullptr ? spec.face : kUiFace);
-    if (spec.kind == Kind::RadioGroup) {
-        addRadioGroup(spec, f);
-        return item(spec.id);
+    HFONT f = font(control.fontPixels > 0 ? control.fontPixels : frame_.fontPixels, false,
+                   control.face != nullptr ? control.face : kUiFace);
+    if (control.kind == Kind::RadioGroup) {
+        addRadioGroup(control, f);
+        return item(control.id);
     }
     HWND h = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
     case Kind::Label:
-        h = makeChild(hwnd_, L"STATIC", spec.text, SS_LEFT | SS_NOPREFIX, spec.id);
+        h = makeChild(hwnd_, L"STATIC", control.text, SS_LEFT | SS_NOPREFIX, control.id);
         break;
     case Kind::Edit:
     case Kind::ReadOnlyEdit:
-        h = makeChild(hwnd_, L"EDIT", spec.text,
+        h = makeChild(hwnd_, L"EDIT", control.text,
                       WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL |
-                          (spec.kind == Kind::ReadOnlyEdit ? ES_READONLY : 0),
-                      spec.id, WS_EX_CLIENTEDGE);
+                          (control.kind == Kind::ReadOnlyEdit ? ES_READONLY : 0),
+                      control.id, WS_EX_CLIENTEDGE);
         break;
     case Kind::Button:
-        h = makeChild(hwnd_, L"BUTTON", spec.text, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, spec.id);
+        h = makeChild(hwnd_, L"BUTTON", control.text, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON,
+                      control.id);
         break;
     case Kind::DefaultButton:
-        h = makeChild(hwnd_, L"BUTTON", spec.text, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,
-                      spec.id);
-        SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(spec.id), 0);
+        h = makeChild(hwnd_, L"BUTTON", control.text, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,
+                      control.id);
+        SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(control.id), 0);
         break;
     case Kind::CheckBox:
-        h = makeChild(hwnd_, L"BUTTON", spec.text, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX,
-                      spec.id);
+        h = makeChild(hwnd_, L"BUTTON", control.text, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX,
+                      control.id);
         break;
     case Kind::Frame:
-        h = makeChild(hwnd_, L"STATIC", "", SS_ETCHEDFRAME, spec.id);
+        h = makeChild(hwnd_, L"STATIC", "", SS_ETCHEDFRAME, control.id);
         break;
     case Kind::SpeedButton: {
         auto button = std::make_unique<SpeedButton>();
-        button->create(hwnd_, spec.id, spec.text, SpeedButton::Focus::Keeps);
+        button->create(hwnd_, control.id, control.text, SpeedButton::Focus::Keeps);
         // As tool buttons are: glyph and caption in the middle, unless a screen says where.
         button->setMargin(SpeedButton::kCentred);
         h = button->hwnd();
-        speedButtons_[spec.id] = std::move(button);
+        speedButtons_[control.id] = std::move(button);
         break;
     }
     case Kind::RadioGroup:
         break;
     }
     setFont(h, f);
-    Box box = spec.box;
+    Box box = control.box;
     if (box.width == 0 || box.height == 0) {
-        const SIZE size = measureText(h, f, widen(spec.text));
+        const SIZE size = measureText(h, f, widen(control.text));
         MoveWindow(h, px(box.left), px(box.top), box.width == 0 ? size.cx : px(box.width),
                    box.height == 0 ? size.cy : px(box.height), FALSE);
     } else {
@@ -179,12 +180,12 @@ HWND Dialog::add(const ControlSpec& spec) {
 
 // A captioned box of radio buttons laid out in columns, the first column filled first: the
 // caption's line at the top, the rows sharing the height below it.
-void Dialog::addRadioGroup(const ControlSpec& spec, HFONT itemFont) {
+void Dialog::addRadioGroup(const ControlSpec& control, HFONT itemFont) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (;;) {
-        const auto end = spec.text.find('\n', start);
-        lines.push_back(spec.text.substr(start, end - start));
+        const auto end = control.text.find('\n', start);
+        lines.push_back(control.text.substr(start, end - start));
         if (end == std::string::npos) {
             break;
         }
@@ -193,16 +194,16 @@ void Dialog::addRadioGroup(const ControlSpec& spec, HFONT itemFont) {
     const std::string caption = lines.front();
     lines.erase(lines.begin());
     HFONT captionFont = font(frame_.fontPixels);
-    HWND group = makeChild(hwnd_, L"BUTTON", caption, BS_GROUPBOX, spec.id);
+    HWND group = makeChild(hwnd_, L"BUTTON", caption, BS_GROUPBOX, control.id);
     setFont(group, captionFont);
-    moveTo(group, spec.box, dpi_);
+    moveTo(group, control.box, dpi_);
 
     const int count = static_cast<int>(lines.size());
-    const int columns = std::max(1, spec.columns);
+    const int columns = std::max(1, control.columns);
     const int perColumn = (count + columns - 1) / columns;
     const int lineHeight = measureText(group, captionFont, L"0").cy;
-    const int width = px(spec.box.width);
-    const int height = px(spec.box.height);
+    const int width = px(control.box.width);
+    const int height = px(control.box.height);
     const int columnWidth = (width - px(10)) / columns;
     const int usable = height - lineHeight - px(5);
     const int rowHeight = usable / std::max(1, perColumn);
@@ -210,11 +211,11 @@ void Dialog::addRadioGroup(const ControlSpec& spec, HFONT itemFont) {
     for (int i = 0; i < count; ++i) {
         const DWORD style =
             BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0) | BS_MULTILINE;
-        HWND radio =
-            makeChild(hwnd_, L"BUTTON", lines[static_cast<std::size_t>(i)], style, spec.id + 1 + i);
+        HWND radio = makeChild(hwnd_, L"BUTTON", lines[static_cast<std::size_t>(i)], style,
+                               control.id + 1 + i);
         setFont(radio, itemFont);
-        MoveWindow(radio, px(spec.box.left) + (i / perColumn) * columnWidth + px(8),
-                   px(spec.box.top) + (i % perColumn) * rowHeight + topMargin, columnWidth,
+        MoveWindow(radio, px(control.box.left) + (i / perColumn) * columnWidth + px(8),
+                   px(control.box.top) + (i % perColumn) * rowHeight + topMargin, columnWidth,
                    rowHeight, FALSE);
     }
 }

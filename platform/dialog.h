@@ -96,8 +96,8 @@ class Dialog {
     // For screens that size themselves to their content (device pixels).
     void setClientSize(int width, int height);
 
-    HWND add(const ControlSpec& spec);
-    void addAll(std::span<const ControlSpec> specs);
+    HWND add(const ControlSpec& control);
+    void addAll(std::span<const ControlSpec> controls);
     SpeedButton& speedButton(int id);
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
     std::string text(int id) const { return windowText(item(id)); }
@@ -112,7 +112,7 @@ class Dialog {
     static INT_PTR CALLBACK procedure(HWND h, UINT m, WPARAM w, LPARAM l);
     INT_PTR dispatch(UINT m, WPARAM w, LPARAM l);
     void initialise();
-    void addRadioGroup(const ControlSpec& spec, HFONT font);
+    void addRadioGroup(const ControlSpec& control, HFONT font);
 
     Frame frame_;
     std::string caption_;
