@@ -139,18 +139,17 @@ HWND Dialog::add(const ControlSpec& control) {
                       control.id, WS_EX_CLIENTEDGE);
         break;
     case Kind::Button:
-        h = makeChild(hwnd_, L"BUTTON", control.text, WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON,
-                      control.id);
-        break;
     case Kind::DefaultButton:
-        h = makeChild(hwnd_, L"BUTTON", control.text, WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON,
-                      control.id);
-        SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(control.id), 0);
+    case Kind::CheckBox: {
+        const DWORD type = control.kind == Kind::Button          ? BS_PUSHBUTTON
+                           : control.kind == Kind::DefaultButton ? BS_DEFPUSHBUTTON
+                                                                 : BS_AUTOCHECKBOX;
+        h = makeChild(hwnd_, L"BUTTON", control.text, WS_TABSTOP | WS_GROUP | type, control.id);
+        if (control.kind == Kind::DefaultButton) {
+            SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(control.id), 0);
+        }
         break;
-    case Kind::CheckBox:
-        h = makeChild(hwnd_, L"BUTTON", control.text, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX,
-                      control.id);
-        break;
+    }
     case Kind::Frame:
         h = makeChild(hwnd_, L"STATIC", "", SS_ETCHEDFRAME, control.id);
         break;
