@@ -4,83 +4,58 @@
 #include "app/texts.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
-#include "platform/settings_file.h"
+#include "platform/drop.h"
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
 #include "platform/window.h"
+#include "platform/window_placement.h"
 #include "settings/paths.h"
-#include "settings/slot_keys.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
-
-#include <algorithm>
 
 namespace tarvok {
 
 namespace {
 
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr wchar_t kToolBarClass[] = L"TarvokToolBar";
 constexpr COLORREF kKeyLabelColour = RGB(0, 0, 255);
-constexpr COLORREF kPageNameColour = RGB(128, 128, 128);
+// Posted, so they run once the operation that asked for them has ended.
+constexpr UINT kMsgFillGlyphs = WM_APP + 1;
+constexpr UINT kMsgRefreshPage = WM_APP + 2;
 
-// The toolbar is a plain container: what its children report belongs to the main window.
-LRESULT CALLBACK toolBarProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-    switch (m) {
-    case WM_COMMAND:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_DRAWITEM:
-        return SendMessageW(GetParent(h), m, w, l);
-    default:
-        return DefWindowProcW(h, m, w, l);
-    }
+void registerMainClass() {
+    static const bool registered = [] {
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW main{};
+        main.cbSize = sizeof main;
+        main.lpfnWndProc = windowProcFor<MainWindow>;
+        main.hInstance = instance;
+        main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        main.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), 0));
+        main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        main.lpszClassName = kMainWindowClass;
+        return RegisterClassExW(&main) != 0;
+    }();
+    (void)registered;
 }
 
-void registerClasses() {
-    static bool done = false;
-    if (done) {
-        return;
-    }
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW main{};
-    main.cbSize = sizeof main;
-    main.lpfnWndProc = windowProcFor<MainWindow>;
-    main.hInstance = instance;
-    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    main.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON),
-                                                 GetSystemMetrics(SM_CYSMICON), 0));
-    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    main.lpszClassName = kMainWindowClass;
-    RegisterClassExW(&main);
-
-    WNDCLASSEXW tool{};
-    tool.cbSize = sizeof tool;
-    tool.lpfnWndProc = toolBarProc;
-    tool.hInstance = instance;
-    tool.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    tool.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    tool.lpszClassName = kToolBarClass;
-    RegisterClassExW(&tool);
-    done = true;
-}
-
-void appendItem(HMENU menu, int id, const std::string& caption, bool enabled = true) {
-    AppendMenuW(menu, MF_STRING | (enabled ? 0u : MF_GRAYED), static_cast<UINT_PTR>(id),
-                widen(caption).c_str());
+std::string programFolderFrom(const MainWindowOptions& options) {
+    return options.programFolder.empty()
+               ? programFolderOf(programFilePath())
+               : programFolderOf(options.programFolder + "\\" + kSettingsFileName);
 }
 
 } // namespace
 
-MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options)) {
-    if (!options_.beep) {
-        options_.beep = defaultBeep;
-    }
-}
+MainWindow::MainWindow(MainWindowOptions options)
+    : options_(std::move(options)), programFolder_(programFolderFrom(options_)),
+      store_(settingsPathIn(programFolder_)),
+      commands_(*this, store_, state_, programFolder_,
+                CommandOptions{options_.beep, options_.desktopFolder, options_.shellRun}) {}
 
 MainWindow::~MainWindow() {
     if (hwnd_ != nullptr) {
@@ -89,7 +64,7 @@ MainWindow::~MainWindow() {
 }
 
 HWND MainWindow::create() {
-    registerClasses();
+    registerMainClass();
     RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
     AdjustWindowRectEx(&frame, kMainStyle, TRUE, 0);
     CreateWindowExW(0, kMainWindowClass, widen(text::kAppTitle).c_str(), kMainStyle,
@@ -101,6 +76,127 @@ HWND MainWindow::create() {
 void MainWindow::show(int showCommand) {
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
+}
+
+void MainWindow::onCreate() {
+    SetWindowTextW(hwnd_, widen(text::kAppTitle).c_str());
+    store_.removeLeftovers();
+    state_.page = kFirstPage;
+    SetMenu(hwnd_, makeMenuBar()); // the window owns and destroys its menu bar
+    slotMenu_ = makeSlotMenu();
+    accelerators_ = makeAccelerators();
+    pageBar_.create(hwnd_);
+    pageLabel_.create(hwnd_);
+    slots_.create(hwnd_);
+    layout(windowDpi(hwnd_));
+    // Focus frames stay hidden until the keyboard is used, as everywhere in Windows.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+    acceptDroppedFiles(hwnd_);
+
+    try {
+        const Settings settings = store_.read();
+        takeNamesAndOption(settings);
+        const WindowPosition position = readWindowPosition(settings);
+        placeWindowAt(hwnd_, {position.left, position.top});
+        // The shell's first icon costs more than the rest of the start-up: the window is
+        // shown with its captions and the icons follow as soon as it is on the screen.
+        showPageName();
+        if (slots_.fill(settings, state_.page, true)) {
+            PostMessageW(hwnd_, kMsgFillGlyphs, 0, 0);
+        }
+    } catch (const std::exception& e) {
+        // The user still gets a working window: page 1, blank buttons, key labels, at the
+        // default position. What the file holds is taken as soon as it can be read.
+        store_.startedUnread([this](const Settings& settings) {
+            takeNamesAndOption(settings);
+            showPageName();
+            // The buttons of the page shown are still blank from the start: filled once the
+            // operation that read the file has ended.
+            PostMessageW(hwnd_, kMsgRefreshPage, 0, 0);
+        });
+        reportUnhandledError(hwnd_, e);
+        placeWindowAt(hwnd_, {kDefaultWindowPos, kDefaultWindowPos});
+        showPageName();
+        slots_.clear();
+    }
+}
+
+void MainWindow::takeNamesAndOption(const Settings& settings) {
+    state_.pageNames = readPageNames(settings);
+    state_.sendAddress = readSendAddress(settings);
+    showSendAddress();
+}
+
+void MainWindow::layout(UINT dpi) {
+    if (dpi == dpi_) {
+        return;
+    }
+    dpi_ = dpi;
+    // Size the frame so the client area is the design size; a menu bar that wraps is
+    // measured and made up for.
+    RECT frame{0, 0, scale(layout::kClientWidth, dpi), scale(layout::kClientHeight, dpi)};
+    adjustWindowRectForDpi(frame, kMainStyle, TRUE, 0, dpi);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    const int missing = scale(layout::kClientHeight, dpi) - (client.bottom - client.top);
+    if (missing != 0) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top + missing,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    pageBar_.layout(dpi);
+    pageLabel_.layout(dpi);
+    slots_.layout(dpi);
+}
+
+void MainWindow::turnTo(int page, bool beep) {
+    state_.page = page;
+    if (beep) {
+        commands_.beep();
+        return;
+    }
+    // Pressing the button from here does not run its click handler: the refresh is ours.
+    pageBar_.press(page);
+    refreshPage();
+}
+
+void MainWindow::refreshPage(bool deferGlyphs) {
+    showPageName();
+    if (slots_.fill(store_.read(), state_.page, deferGlyphs)) {
+        PostMessageW(hwnd_, kMsgFillGlyphs, 0, 0);
+    }
+}
+
+void MainWindow::showSlot(int keyNumber, const std::string& caption, const std::string& glyphPath) {
+    slots_.show(keyNumber, caption, glyphPath);
+}
+
+void MainWindow::showCaption(int keyNumber, const std::string& caption) {
+    setWindowText(slots_.button(keyNumber).hwnd(), caption);
+}
+
+void MainWindow::showPageName() {
+    pageLabel_.show(state_.pageNames[static_cast<std::size_t>(state_.page - kFirstPage)]);
+}
+
+void MainWindow::showSendAddress() {
+    CheckMenuItem(GetMenu(hwnd_), cmd::kToggleSendAddress,
+                  MF_BYCOMMAND | (state_.sendAddress ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::close(const std::function<void()>& afterStoring) {
+    try {
+        commands_.storePosition(storedWindowPosition(hwnd_));
+    } catch (const std::exception& e) {
+        // Only the position is lost; a launcher that cannot be closed would be worse.
+        reportUnhandledError(hwnd_, e);
+    }
+    if (afterStoring) {
+        afterStoring();
+    }
+    DestroyWindow(hwnd_);
 }
 
 bool MainWindow::preTranslateMessage(MSG& message) const {
@@ -142,484 +238,13 @@ bool MainWindow::preTranslateMessage(MSG& message) const {
         pressFocusedButton();
         return true;
     }
-    return moveFocusByArrow(key);
-}
-
-// The arrow keys walk the column of slot buttons, and the row of page buttons as option
-// buttons do (the page follows). The dialog manager cannot do it here: the key labels stand
-// between the slot buttons.
-bool MainWindow::moveFocusByArrow(UINT key) const {
+    // The arrow keys walk the column of slot buttons, and the row of page buttons as option
+    // buttons do (the page follows). The dialog manager cannot do it here: the key labels
+    // stand between the slot buttons.
     const int step = key == VK_UP || key == VK_LEFT      ? -1
                      : key == VK_DOWN || key == VK_RIGHT ? 1
                                                          : 0;
-    const HWND focus = GetFocus();
-    if (step == 0 || focus == nullptr) {
-        return false;
-    }
-    const int id = GetDlgCtrlID(focus);
-    if (GetParent(focus) == hwnd_ && id >= cmd::kSlotButtonBase + kFirstKeyNumber &&
-        id <= cmd::kSlotButtonBase + kLastKeyNumber) {
-        const int next =
-            std::clamp(id - cmd::kSlotButtonBase + step, kFirstKeyNumber, kLastKeyNumber);
-        SetFocus(slots_[static_cast<std::size_t>(next - kFirstKeyNumber)].hwnd());
-        return true;
-    }
-    if (GetParent(focus) == toolBar_) {
-        const int page = std::clamp(id - cmd::kToolButtonBase + step, kFirstPage, kLastPage);
-        HWND button = toolButtons_[static_cast<std::size_t>(page - kFirstPage)];
-        SetFocus(button);
-        SendMessageW(button, BM_CLICK, 0, 0);
-        return true;
-    }
-    return false;
-}
-
-void MainWindow::formCreate() {
-    SetWindowTextW(hwnd_, widen(text::kAppTitle).c_str());
-    programFolder_ = options_.programFolder.empty()
-                         ? programFolderOf(programFilePath())
-                         : programFolderOf(options_.programFolder + "\\" + kSettingsFileName);
-    settingsPath_ = settingsPathIn(programFolder_);
-    removeLeftoverTemporaries(settingsPath_);
-    currentPage_ = kFirstPage;
-    createMenus();
-    createControls();
-    applyLayout(windowDpi(hwnd_));
-    // Focus frames stay hidden until the keyboard is used, as everywhere in Windows.
-    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
-    acceptDrops();
-
-    try {
-        const Settings settings = openSettings(settingsPath_);
-        takeNamesAndOption(settings);
-        placeAt(readWindowPosition(settings));
-    } catch (const std::exception& e) {
-        // The user still gets a working window: page 1, blank buttons, key labels, at the
-        // default position. What the file holds is taken as soon as it can be read.
-        settingsUnread_ = true;
-        reportUnhandledError(hwnd_, e);
-        placeAt(WindowPosition{});
-    }
-    if (!settingsUnread_) {
-        // The shell's first icon costs more than the rest of the start-up: the window is
-        // shown with its captions and the icons follow as soon as it is on the screen.
-        refreshPage(GlyphTiming::AfterShow);
-    } else {
-        showBlankPage();
-    }
-}
-
-void MainWindow::takeNamesAndOption(const Settings& settings) {
-    pageNames_ = readPageNames(settings);
-    sendAddress_ = readSendAddress(settings);
-    showSendAddress();
-}
-
-Settings MainWindow::loadSettings() {
-    Settings settings = openSettings(settingsPath_);
-    if (settingsUnread_) {
-        settingsUnread_ = false;
-        takeNamesAndOption(settings);
-        showPageName();
-        // The buttons of the page shown are still blank from the start: filled once the
-        // operation that read the file has ended.
-        PostMessageW(hwnd_, kMsgRefreshPage, 0, 0);
-    }
-    return settings;
-}
-
-void MainWindow::createMenus() {
-    HMENU bar = CreateMenu();
-    HMENU standard = CreatePopupMenu();
-    appendItem(standard, cmd::kMnControl, text::kMnControl);
-    appendItem(standard, cmd::kMnMsdos, text::kMnMsdos);
-    AppendMenuW(standard, MF_SEPARATOR, 0, nullptr);
-    appendItem(standard, cmd::kMnEnd, std::string(text::kMnEnd) + "\t" + text::kMnEndShortcut);
-    appendItem(standard, cmd::kMnWin, std::string(text::kMnWin) + "\t" + text::kMnWinShortcut);
-    HMENU option = CreatePopupMenu();
-    appendItem(option, cmd::kMnPageNm, text::kMnPageNm);
-    appendItem(option, cmd::kMnPageDel, text::kMnPageDel);
-    AppendMenuW(option, MF_SEPARATOR, 0, nullptr);
-    appendItem(option, cmd::kMnImport, text::kMnImport);
-    AppendMenuW(option, MF_SEPARATOR, 0, nullptr);
-    appendItem(option, cmd::kMnSendAdd, text::kMnSendAdd);
-    appendItem(option, cmd::kMnScutAdd, text::kMnScutAdd);
-    HMENU help = CreatePopupMenu();
-    appendItem(help, cmd::kMnHelp, text::kMnHelp);
-    appendItem(help, cmd::kMnReadme, text::kMnReadme);
-    AppendMenuW(help, MF_SEPARATOR, 0, nullptr);
-    appendItem(help, cmd::kMnVer, text::kMnVer);
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(standard),
-                widen(text::kMnStandard).c_str());
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(option), widen(text::kMnOption).c_str());
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), widen(text::kMnHelpBar).c_str());
-    SetMenu(hwnd_, bar); // the window owns and destroys its menu bar
-
-    HMENU popup = CreatePopupMenu();
-    appendItem(popup, cmd::kPopTourokuHenkou, text::kPopTourokuHenkou);
-    appendItem(popup, cmd::kPopOthersFile, text::kPopOthersFile);
-    appendItem(popup, cmd::kPopUrl, text::kPopUrl);
-    AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-    appendItem(popup, cmd::kPopChgName, text::kPopChgName);
-    appendItem(popup, cmd::kPopInfoDel, text::kPopInfoDel);
-    popupMenu_.reset(popup);
-
-    std::vector<ACCEL> keys;
-    for (WORD vk = VK_F1; vk <= VK_F12; ++vk) {
-        keys.push_back(ACCEL{FVIRTKEY, vk, static_cast<WORD>(cmd::kFunctionKeyBase + vk)});
-    }
-    keys.push_back(ACCEL{FVIRTKEY | FALT, VK_F4, cmd::kMnEnd});
-    keys.push_back(ACCEL{FVIRTKEY | FCONTROL, 'Q', cmd::kMnWin});
-    accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
-}
-
-void MainWindow::createControls() {
-    toolBar_ =
-        makeChild(hwnd_, kToolBarClass, "", WS_CLIPCHILDREN, cmd::kToolBar, WS_EX_CONTROLPARENT);
-    toolLabelPrevious_ = makeChild(toolBar_, L"STATIC", text::kToolLabelPrevious,
-                                   SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, cmd::kToolLabelPrevious);
-    for (int page = kFirstPage; page <= kLastPage; ++page) {
-        // Grouped check buttons: exactly one is down, the button of the current page.
-        const DWORD style = BS_AUTORADIOBUTTON | BS_PUSHLIKE | (page == kFirstPage ? WS_GROUP : 0);
-        toolButtons_[static_cast<std::size_t>(page - 1)] = makeChild(
-            toolBar_, L"BUTTON", std::to_string(page), style, cmd::kToolButtonBase + page);
-        followFocusCues(toolButtons_[static_cast<std::size_t>(page - 1)]);
-    }
-    toolLabelNext_ = makeChild(toolBar_, L"STATIC", text::kToolLabelNext,
-                               SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, cmd::kToolLabelNext);
-    pressToolButton(kFirstPage);
-    pageLabel_ = makeChild(hwnd_, L"STATIC", text::kPageNameDesign, SS_OWNERDRAW | SS_NOTIFY,
-                           cmd::kPageNameLabel);
-    for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        slotButton(n).create(hwnd_, cmd::kSlotButtonBase + n, "", SpeedButton::Focus::Takes);
-        // The key labels Ｆ2 to Ｆ11: no name, no events.
-        keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] =
-            makeChild(hwnd_, L"STATIC", text::kKeyLabelPrefix + std::to_string(n),
-                      SS_RIGHT | SS_NOPREFIX, cmd::kKeyLabelBase + n);
-    }
-}
-
-void MainWindow::applyLayout(UINT dpi) {
-    if (dpi == dpi_) {
-        return;
-    }
-    dpi_ = dpi;
-    fontWindow_ = uiFont(layout::kFontWindow, false, dpi);
-    fontToolBar_ = uiFont(layout::kFontToolBar, false, dpi);
-    fontToolLabel_ = uiFont(layout::kFontToolLabel, false, dpi);
-    fontPageName_ = uiFont(layout::kFontPageName, true, dpi);
-    fontKeyLabel_ = uiFont(layout::kFontKeyLabel, true, dpi);
-
-    // Size the frame so the client area is the design size; a menu bar that wraps is
-    // measured and made up for.
-    RECT frame{0, 0, scale(layout::kClientWidth, dpi), scale(layout::kClientHeight, dpi)};
-    adjustWindowRectForDpi(frame, kMainStyle, TRUE, 0, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    const int missing = scale(layout::kClientHeight, dpi) - (client.bottom - client.top);
-    if (missing != 0) {
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-                     frame.bottom - frame.top + missing,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
-    moveTo(toolBar_, layout::kToolBar, dpi);
-    moveTo(toolLabelPrevious_, layout::kToolLabelPrevious, dpi);
-    setFont(toolLabelPrevious_, fontToolLabel_.get());
-    for (std::size_t i = 0; i < toolButtons_.size(); ++i) {
-        moveTo(toolButtons_[i],
-               {layout::kToolButtonLeft[i], layout::kToolRowTop, layout::kToolButtonWidth,
-                layout::kToolRowHeight},
-               dpi);
-        setFont(toolButtons_[i], fontToolBar_.get());
-    }
-    moveTo(toolLabelNext_, layout::kToolLabelNext, dpi);
-    setFont(toolLabelNext_, fontToolLabel_.get());
-    setFont(pageLabel_, fontPageName_.get());
-    sizePageLabel();
-    for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        const int index = n - kFirstKeyNumber;
-        moveTo(slotButton(n).hwnd(), layout::slotBox(index), dpi);
-        setFont(slotButton(n).hwnd(), fontWindow_.get());
-        // The key label is as wide as its text and keeps its right edge 4 pixels left of
-        // the buttons.
-        HWND label = keyLabels_[static_cast<std::size_t>(index)];
-        setFont(label, fontKeyLabel_.get());
-        const std::wstring caption = widen(text::kKeyLabelPrefix + std::to_string(n));
-        const int width = textWidth(label, fontKeyLabel_.get(), caption);
-        const int right = scale(layout::kKeyLabelRight, dpi);
-        MoveWindow(label, right - width,
-                   scale(layout::kKeyLabelTop + layout::kSlotPitch * index, dpi), width,
-                   scale(layout::kKeyLabelHeight, dpi), TRUE);
-    }
-}
-
-void MainWindow::placeAt(WindowPosition position) {
-    RECT current{};
-    GetWindowRect(hwnd_, &current);
-    const int width = current.right - current.left;
-    const int height = current.bottom - current.top;
-    RECT target{position.left, position.top, position.left + width, position.top + height};
-    if (MonitorFromRect(&target, MONITOR_DEFAULTTONULL) == nullptr) {
-        // Wholly off every monitor (a monitor unplugged, a hand-edited position): brought
-        // onto the nearest one.
-        const POINT at = keptOnMonitor(target);
-        position = {at.x, at.y};
-    } else {
-        // Partly visible is kept, as long as the title bar can still be taken with the mouse;
-        // otherwise the window moves just far enough for that.
-        RECT client{0, 0, 0, 0};
-        adjustWindowRectForDpi(client, kMainStyle, FALSE, 0, windowDpi(hwnd_));
-        const int titleHeight = -client.top;
-        const int grip = std::min(width, scale(48, windowDpi(hwnd_)));
-        const RECT titleBar{target.left, target.top, target.right, target.top + titleHeight};
-        MONITORINFO mi{};
-        mi.cbSize = sizeof mi;
-        GetMonitorInfoW(MonitorFromRect(&titleBar, MONITOR_DEFAULTTONEAREST), &mi);
-        const RECT& work = mi.rcWork;
-        position.top = std::clamp<int>(position.top, work.top,
-                                       std::max<int>(work.top, work.bottom - titleHeight));
-        // Off the left edge the caption's buttons are what stays in view: the grip is kept
-        // beside them.
-        const int buttons = 3 * GetSystemMetrics(SM_CXSIZE);
-        position.left = std::clamp<int>(position.left, work.left + grip + buttons - width,
-                                        std::max<int>(work.left, work.right - grip));
-    }
-    SetWindowPos(hwnd_, nullptr, position.left, position.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-WindowPosition MainWindow::currentPosition() const {
-    // A minimised window reports -32000: store where it will come back instead.
-    if (IsIconic(hwnd_)) {
-        WINDOWPLACEMENT placement{};
-        placement.length = sizeof placement;
-        GetWindowPlacement(hwnd_, &placement);
-        MONITORINFO mi{};
-        mi.cbSize = sizeof mi;
-        GetMonitorInfoW(MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST),
-                        &mi);
-        // rcNormalPosition is in work-area coordinates.
-        return {placement.rcNormalPosition.left + mi.rcWork.left - mi.rcMonitor.left,
-                placement.rcNormalPosition.top + mi.rcWork.top - mi.rcMonitor.top};
-    }
-    RECT r{};
-    GetWindowRect(hwnd_, &r);
-    return {r.left, r.top};
-}
-
-void MainWindow::pressToolButton(int page) {
-    const HWND focus = GetFocus();
-    bool toolBarHadFocus = false;
-    for (int p = kFirstPage; p <= kLastPage; ++p) {
-        HWND button = toolButtons_[static_cast<std::size_t>(p - 1)];
-        toolBarHadFocus = toolBarHadFocus || button == focus;
-        SendMessageW(button, BM_SETCHECK, p == page ? BST_CHECKED : BST_UNCHECKED, 0);
-        // Tab enters the group at the page shown, as in any group of option buttons.
-        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        SetWindowLongPtrW(button, GWL_STYLE,
-                          p == page ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
-    }
-    // The focus follows the page: left on another page's button, Space would turn back.
-    if (toolBarHadFocus) {
-        SetFocus(toolButtons_[static_cast<std::size_t>(page - 1)]);
-    }
-}
-
-void MainWindow::previousPage() {
-    turnPage(tarvok::previousPage(currentPage_));
-}
-
-void MainWindow::nextPage() {
-    turnPage(tarvok::nextPage(currentPage_));
-}
-
-void MainWindow::turnPage(PageTurn turn) {
-    currentPage_ = turn.page;
-    if (turn.beep) {
-        options_.beep();
-        return;
-    }
-    // Pressing the button from here does not run its click handler: the refresh is ours.
-    pressToolButton(currentPage_);
-    refreshPage();
-}
-
-void MainWindow::selectPage(int page) {
-    currentPage_ = std::clamp(page, kFirstPage, kLastPage);
-    pressToolButton(currentPage_);
-    refreshPage();
-}
-
-void MainWindow::showPageName() {
-    SetWindowTextW(pageLabel_,
-                   widen(pageNames_[static_cast<std::size_t>(currentPage_ - 1)]).c_str());
-    sizePageLabel();
-}
-
-void MainWindow::sizePageLabel() {
-    // Centred in its design box; a longer name widens the label to the right, and one too
-    // long for the window starts at the left and ends in "…", the whole name in the tip.
-    const std::wstring name = widen(windowText(pageLabel_));
-    const int designWidth = scale(layout::kPageName.width, dpi_);
-    const int left = scale(layout::kPageName.left, dpi_);
-    const int room = scale(layout::kClientWidth, dpi_) - 2 * left;
-    const int needed = textWidth(pageLabel_, fontPageName_.get(), name);
-    // The label keeps its design bottom and grows upwards to the font's whole cell: a font
-    // taller than the design (a substitute for the designed one) would otherwise lose the top
-    // of its letters, the voiced marks of ガ or パ among them.
-    const int bottom = scale(layout::kPageName.top + layout::kPageName.height, dpi_);
-    const int height =
-        std::max(scale(layout::kPageName.height, dpi_),
-                 static_cast<int>(measureText(pageLabel_, fontPageName_.get(), L"ガ").cy));
-    SetWindowPos(pageLabel_, nullptr, left, bottom - height, std::clamp(needed, designWidth, room),
-                 height, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(pageLabel_, nullptr, TRUE);
-    std::wstring tip = needed > room ? name : std::wstring{};
-    if (pageTip_ == nullptr && tip.empty()) {
-        return; // made when first needed: a window less at every start
-    }
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(pageLabel_);
-    tool.lpszText = tip.data();
-    if (pageTip_ == nullptr) {
-        pageTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(pageTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        return;
-    }
-    SendMessageW(pageTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-void MainWindow::showBlankPage() {
-    showPageName();
-    for (auto& slot : slots_) {
-        slot.show("", nullptr);
-    }
-}
-
-void MainWindow::refreshPage(GlyphTiming timing) {
-    showPageName();
-    pendingGlyphs_.clear();
-    const Settings settings = loadSettings();
-    for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        const SlotRecord record = readSlot(settings, slotKey(currentPage_, n));
-        switch (record.state()) {
-        case SlotState::Program:
-            if (timing == GlyphTiming::AfterShow) {
-                slotButton(n).show(record.caption, nullptr);
-                pendingGlyphs_.emplace_back(n, record.path);
-            } else {
-                slotButton(n).show(record.caption, glyphs_.glyphFor(record.path));
-            }
-            break;
-        case SlotState::Address:
-            slotButton(n).show(record.caption, nullptr);
-            break;
-        case SlotState::Empty:
-            slotButton(n).show("", nullptr);
-            break;
-        }
-    }
-    if (!pendingGlyphs_.empty()) {
-        PostMessageW(hwnd_, kMsgFillGlyphs, 0, 0);
-    }
-}
-
-void MainWindow::fillPendingGlyphs() {
-    // A page turn in between has shown its own glyphs and emptied the list.
-    const auto pending = std::move(pendingGlyphs_);
-    pendingGlyphs_.clear();
-    for (const auto& [keyNumber, path] : pending) {
-        slotButton(keyNumber).setGlyph(glyphs_.glyphFor(path));
-    }
-}
-
-void MainWindow::onCommand(int id, int notification, HWND control) {
-    if (id > cmd::kToolButtonBase && id <= cmd::kToolButtonBase + kLastPage) {
-        if (notification == BN_CLICKED) {
-            selectPage(id - cmd::kToolButtonBase);
-            // A mouse click leaves no focus on the page button: Wine would frame it whatever
-            // the focus cues say. From the keyboard the focus stays where the keys put it.
-            if (focusCuesHidden(hwnd_) && GetFocus() == control) {
-                SetFocus(hwnd_);
-            }
-        }
-        return;
-    }
-    if (id >= cmd::kSlotButtonBase + kFirstKeyNumber &&
-        id <= cmd::kSlotButtonBase + kLastKeyNumber && control != nullptr) {
-        if (notification == BN_CLICKED) {
-            onSlotCommand(slotKey(currentPage_, id - cmd::kSlotButtonBase));
-        }
-        return;
-    }
-    if (id >= cmd::kFunctionKeyBase + VK_F1 && id <= cmd::kFunctionKeyBase + VK_F12) {
-        onFunctionKey(id - cmd::kFunctionKeyBase);
-        return;
-    }
-    switch (id) {
-    case cmd::kMnControl:
-        openControlPanel();
-        break;
-    case cmd::kMnMsdos:
-        openCommandPrompt();
-        break;
-    case cmd::kMnEnd:
-        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
-        break;
-    case cmd::kMnWin:
-        shutDownWindows();
-        break;
-    case cmd::kMnPageNm:
-        editPageNames();
-        break;
-    case cmd::kMnPageDel:
-        clearPage();
-        break;
-    case cmd::kMnImport:
-        migrateEarlierData();
-        break;
-    case cmd::kMnSendAdd:
-        toggleSendAddress();
-        break;
-    case cmd::kMnScutAdd:
-        addDesktopShortcut();
-        break;
-    case cmd::kMnHelp:
-        openHelp();
-        break;
-    case cmd::kMnReadme:
-        openReadMe();
-        break;
-    case cmd::kMnVer:
-        showAbout();
-        break;
-    case cmd::kPopTourokuHenkou:
-        registerFromStartMenu();
-        break;
-    case cmd::kPopOthersFile:
-        registerFileOrFolder();
-        break;
-    case cmd::kPopUrl:
-        registerAddress();
-        break;
-    case cmd::kPopChgName:
-        renameSlot();
-        break;
-    case cmd::kPopInfoDel:
-        clearSlot();
-        break;
-    default:
-        break;
-    }
+    return step != 0 && (slots_.walk(GetFocus(), step) || pageBar_.walk(GetFocus(), step));
 }
 
 void MainWindow::pressFocusedButton() const {
@@ -633,18 +258,80 @@ void MainWindow::pressFocusedButton() const {
     }
 }
 
-void MainWindow::onFunctionKey(int virtualKey) {
-    if (virtualKey == VK_F1) {
-        previousPage();
-    } else if (virtualKey == VK_F12) {
-        nextPage();
-    } else {
-        onSlotCommand(slotKeyFromVirtualKey(currentPage_, virtualKey));
+void MainWindow::onCommand(int id, int notification, HWND control) {
+    if (id > cmd::kToolButtonBase && id <= cmd::kToolButtonBase + kLastPage) {
+        if (notification == BN_CLICKED) {
+            turnTo(id - cmd::kToolButtonBase, false);
+            // A mouse click leaves no focus on the page button: Wine would frame it whatever
+            // the focus cues say. From the keyboard the focus stays where the keys put it.
+            if (focusCuesHidden(hwnd_) && GetFocus() == control) {
+                SetFocus(hwnd_);
+            }
+        }
+        return;
+    }
+    if (const int keyNumber = slots_.keyNumberOf(control); keyNumber != 0) {
+        if (notification == BN_CLICKED) {
+            commands_.launch(keyNumber);
+        }
+        return;
+    }
+    if (id >= cmd::kFunctionKeyBase + VK_F1 && id <= cmd::kFunctionKeyBase + VK_F12) {
+        onFunctionKey(id - cmd::kFunctionKeyBase);
+        return;
+    }
+    switch (id) {
+    case cmd::kOpenControlPanel:
+        return commands_.openControlPanel();
+    case cmd::kOpenCommandPrompt:
+        return commands_.openCommandPrompt();
+    case cmd::kCloseLauncher:
+        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+        return;
+    case cmd::kShutDownWindows:
+        return commands_.shutDownWindows();
+    case cmd::kEditPageNames:
+        return commands_.editPageNames();
+    case cmd::kClearPage:
+        return commands_.clearPage();
+    case cmd::kMigrate:
+        return commands_.migrateEarlierData();
+    case cmd::kToggleSendAddress:
+        return commands_.toggleSendAddress();
+    case cmd::kAddDesktopShortcut:
+        return commands_.addDesktopShortcut();
+    case cmd::kOpenHelp:
+        return commands_.openHelp();
+    case cmd::kOpenReadMe:
+        return commands_.openReadMe();
+    case cmd::kShowAbout:
+        return commands_.showAbout();
+    case cmd::kRegisterFromStartMenu:
+        return commands_.registerFromStartMenu(slotMenuKey_);
+    case cmd::kRegisterFileOrFolder:
+        return commands_.registerFileOrFolder(slotMenuKey_);
+    case cmd::kRegisterAddress:
+        return commands_.registerAddress(slotMenuKey_);
+    case cmd::kRenameSlot:
+        return commands_.renameSlot(slotMenuKey_);
+    case cmd::kClearSlot:
+        return commands_.clearSlot(slotMenuKey_);
+    default:
+        return;
     }
 }
 
-void MainWindow::onSlotCommand(const std::string& slotKey) {
-    launchSlot(slotKey);
+void MainWindow::onFunctionKey(int virtualKey) {
+    if (virtualKey == VK_F1) {
+        const PageTurn turn = previousPage(state_.page);
+        turnTo(turn.page, turn.beep);
+    } else if (virtualKey == VK_F12) {
+        const PageTurn turn = nextPage(state_.page);
+        turnTo(turn.page, turn.beep);
+    } else {
+        // F2 to F11: the accelerators give nothing else.
+        commands_.launch(virtualKey - VK_F1 + 1);
+    }
 }
 
 void MainWindow::showSlotMenu(HWND button, LPARAM at) {
@@ -655,91 +342,66 @@ void MainWindow::showSlotMenu(HWND button, LPARAM at) {
         pt = {r.left, r.bottom};
     }
     // The commands act on the button the menu was opened on, whichever page is shown then.
-    slotMenuKey_ = GetDlgCtrlID(button) - cmd::kSlotButtonBase;
-    TrackPopupMenu(popupMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_,
-                   nullptr);
+    slotMenuKey_ = slots_.keyNumberOf(button);
+    TrackPopupMenu(slotMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_, nullptr);
 }
 
-void MainWindow::openSlotMenuOn(int keyNumber) {
-    RECT r{};
-    HWND button = slotButton(keyNumber).hwnd();
-    GetWindowRect(button, &r);
-    showSlotMenu(button, MAKELPARAM(r.left + 4, r.top + 4));
-}
-
-void MainWindow::closeQuery() {
-    try {
-        Settings settings = loadSettings();
-        writeWindowPosition(settings, currentPosition());
-        saveIfChanged(settingsPath_, settings);
-    } catch (const std::exception& e) {
-        // Only the position is lost; a launcher that cannot be closed would be worse.
-        reportUnhandledError(hwnd_, e);
+void MainWindow::onDropFiles(HDROP drop) {
+    int keyNumber = 0;
+    std::string dropped;
+    {
+        // Released here, before the shell is asked anything about the item.
+        const DroppedFiles files(drop);
+        // While a dialog or box of ours is open the window takes no input, drops included:
+        // the dialog may be about to write the same slot.
+        const auto point = files.point();
+        if (!IsWindowEnabled(hwnd_) || !point || files.count() == 0) {
+            return;
+        }
+        // The toolbar is one child holding the page buttons, so a drop there finds the
+        // toolbar, not a slot.
+        keyNumber = slots_.keyNumberOf(
+            ChildWindowFromPointEx(hwnd_, *point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED));
+        if (keyNumber == 0) {
+            return;
+        }
+        dropped = files.path(0);
     }
+    commands_.registerDrop(keyNumber, dropped);
 }
 
-LRESULT MainWindow::onDrawItem(const DRAWITEMSTRUCT& item) {
-    if (SpeedButton::drawItem(item, dpi_)) {
-        return TRUE;
-    }
-    if (item.CtlType == ODT_STATIC && item.CtlID == static_cast<UINT>(cmd::kPageNameLabel)) {
-        RECT r = item.rcItem;
-        FillRect(item.hDC, &r, GetSysColorBrush(COLOR_BTNFACE));
-        const std::wstring caption = widen(windowText(item.hwndItem));
-        Selection font(item.hDC, fontPageName_.get());
-        SIZE size{};
-        GetTextExtentPoint32W(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &size);
-        const UINT align = size.cx > r.right - r.left ? DT_LEFT | DT_END_ELLIPSIS : DT_CENTER;
-        SetBkMode(item.hDC, TRANSPARENT);
-        SetTextColor(item.hDC, kPageNameColour);
-        DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &r,
-                  align | DT_BOTTOM | DT_SINGLELINE | DT_NOPREFIX);
-        return TRUE;
-    }
-    return FALSE;
-}
-
-LRESULT MainWindow::onCtlColorStatic(HDC dc, HWND control) {
-    const int id = GetDlgCtrlID(control);
+LRESULT MainWindow::onCtlColorStatic(HDC dc, HWND control) const {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    if (id > cmd::kKeyLabelBase && id <= cmd::kKeyLabelBase + kLastKeyNumber) {
-        SetTextColor(dc, kKeyLabelColour);
-    } else {
-        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    }
+    SetTextColor(dc, slots_.isKeyLabel(control) ? kKeyLabelColour : GetSysColor(COLOR_BTNTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        formCreate();
+        onCreate();
         return 0;
     case WM_COMMAND:
         onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
-    case WM_CONTEXTMENU: {
-        const HWND target = reinterpret_cast<HWND>(wParam);
-        for (auto& slot : slots_) {
-            if (slot.hwnd() == target) {
-                showSlotMenu(target, lParam);
-                return 0;
-            }
+    case WM_CONTEXTMENU:
+        if (const HWND target = reinterpret_cast<HWND>(wParam); slots_.keyNumberOf(target) != 0) {
+            showSlotMenu(target, lParam);
+            return 0;
         }
         break;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return slots_.draw(item) || pageLabel_.draw(item);
     }
-    case WM_DRAWITEM:
-        return onDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORSTATIC:
         return onCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DPICHANGED: {
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        applyLayout(HIWORD(wParam));
+        layout(HIWORD(wParam));
         SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        for (auto& slot : slots_) {
-            InvalidateRect(slot.hwnd(), nullptr, TRUE);
-        }
+        InvalidateRect(hwnd_, nullptr, TRUE);
         return 0;
     }
     case WM_DROPFILES:
@@ -749,11 +411,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         refreshPage();
         return 0;
     case kMsgFillGlyphs:
-        fillPendingGlyphs();
+        slots_.fillGlyphs();
         return 0;
     case WM_CLOSE:
-        closeQuery();
-        DestroyWindow(hwnd_);
+        close({});
         return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
@@ -761,7 +422,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Windows is ending the session: this window gets no WM_CLOSE, but the position is
         // kept all the same.
         if (wParam) {
-            closeQuery();
+            try {
+                commands_.storePosition(storedWindowPosition(hwnd_));
+            } catch (const std::exception& e) {
+                reportUnhandledError(hwnd_, e);
+            }
         }
         return 0;
     case WM_DESTROY:

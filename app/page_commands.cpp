@@ -1,57 +1,46 @@
 // The page commands of the 設定 menu: naming the five pages and clearing the page shown.
-#include "app/main_window.h"
+#include "app/commands.h"
 
 #include "app/page_commands_rules.h"
 #include "dialogs/page_name_dialog.h"
-#include "platform/cp932_codec.h"
 #include "platform/message_box.h"
-#include "platform/settings_file.h"
+#include "settings/slot_keys.h"
 
 namespace tarvok {
 
-void MainWindow::editPageNames() {
-    if (settingsUnread_) {
-        // The names in memory are defaults until the file has been read once; OK would
-        // otherwise store them over the file's real names.
-        (void)loadSettings();
+void Commands::editPageNames() {
+    // The names in memory are defaults until the file has been read once; OK would
+    // otherwise store them over the file's real names.
+    catchUpOnUnreadStart();
+    PageNameDialog dialog(state_.pageNames);
+    const auto names = dialog.run(screen_.window(), [&](const PageNames& chosen) {
+        store_.edit([&](Settings& s) { writePageNames(s, chosen); });
+    });
+    if (names) {
+        state_.pageNames = *names;
+        screen_.showPageName();
     }
-    // The writer's own rule decides which names the file can hold, checked while the user
-    // can still correct them.
-    const Settings storable(IniModel{}, systemCodec());
-    PageNameDialog dialog(pageNames_,
-                          [&](const std::string& name) { (void)storable.encodeValue(name); });
-    const auto names = dialog.run(hwnd_);
-    if (!names) {
-        return;
-    }
-    Settings settings = loadSettings();
-    writePageNames(settings, *names);
-    saveIfChanged(settingsPath_, settings);
-    pageNames_ = *names;
-    showPageName();
 }
 
-void MainWindow::clearPage() {
-    if (settingsUnread_) {
-        (void)loadSettings(); // the question names the page as the file does
-    }
-    const std::size_t page = static_cast<std::size_t>(currentPage_ - kFirstPage);
+void Commands::clearPage() {
+    catchUpOnUnreadStart(); // the question names the page as the file does
+    const auto page = static_cast<std::size_t>(state_.page - 1);
     // Only Yes clears: closing the box without an answer keeps the page.
-    if (!confirmYesNo(hwnd_, clearPageQuestion(currentPage_, pageNames_[page]), true)) {
+    if (!confirmYesNo(screen_.window(), clearPageQuestion(state_.page, state_.pageNames[page]),
+                      true)) {
         return;
     }
     // Where the box stood is drawn again before the work starts.
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    Settings settings = loadSettings();
-    tarvok::clearPage(settings, currentPage_);
+    RedrawWindow(screen_.window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     // Saved before the screen and the names in memory change: a file that cannot be written
     // leaves the page shown as the file still holds it.
-    saveIfChanged(settingsPath_, settings);
-    for (auto& slot : slots_) {
-        slot.show("", nullptr);
+    store_.edit([&](Settings& s) { tarvok::clearPage(s, state_.page); });
+    state_.pageNames[page].clear();
+    screen_.showPageName();
+    for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
+        screen_.showSlot(n, "", "");
     }
-    pageNames_[page].clear();
-    showPageName();
 }
 
 } // namespace tarvok

@@ -1,20 +1,21 @@
 // System and utility commands of the main menu: Control Panel, the command prompt, the
 // shell's shut-down dialog, the desktop shortcut, the files beside the program, the about box
 // and the migration.
-#include "app/main_window.h"
+#include "app/commands.h"
 
 #include "app/system_commands_rules.h"
 #include "app/texts.h"
 #include "dialogs/about_box.h"
 #include "migration/migration_dialog.h"
 #include "platform/message_box.h"
+#include "platform/settings_file.h"
 #include "platform/shell.h"
 #include "platform/shell_items.h"
 #include "platform/system.h"
 
 namespace tarvok {
 
-void MainWindow::runFile(const std::string& fileName) {
+void Commands::runFile(const std::string& fileName) {
     fileRun_.setFileName(fileName);
     if (options_.shellRun) {
         options_.shellRun(fileRun_.fileName(), fileRun_.workingFolder());
@@ -23,11 +24,11 @@ void MainWindow::runFile(const std::string& fileName) {
     }
 }
 
-void MainWindow::openControlPanel() {
+void Commands::openControlPanel() {
     runFile(text::kControlPanelFile);
 }
 
-void MainWindow::openCommandPrompt() {
+void Commands::openCommandPrompt() {
     const PromptCommand prompt = commandPromptFor(windowsPlatformId(), windowsFolder());
     if (prompt.workingFolder) {
         fileRun_.setWorkingFolder(*prompt.workingFolder);
@@ -35,60 +36,62 @@ void MainWindow::openCommandPrompt() {
     runFile(prompt.fileName);
 }
 
-void MainWindow::shutDownWindows() {
-    // The position is stored first; the window stays until the shell has had the message.
-    closeQuery();
-    askShellForShutDownDialog();
-    DestroyWindow(hwnd_);
+void Commands::shutDownWindows() {
+    // The window stays until the shell has had the message; its position is stored first.
+    screen_.close([] { askShellForShutDownDialog(); });
 }
 
-void MainWindow::addDesktopShortcut() {
+void Commands::addDesktopShortcut() {
     const std::string folder = options_.desktopFolder.empty()
                                    ? specialFolderPath(folder::kDesktopDirectory)
                                    : options_.desktopFolder;
     const std::string path = desktopShortcutPath(folder);
     if (fileExists(path)) {
-        warningBox(hwnd_, text::kMsgShortcutExists);
+        warningBox(screen_.window(), text::kMsgShortcutExists);
         return;
     }
-    if (!askInformationYesNo(hwnd_, text::kAskCreateShortcut)) {
+    if (!askInformationYesNo(screen_.window(), text::kAskCreateShortcut)) {
         return;
     }
     if (const auto failure = createShortcut(path, programFilePath())) {
-        warningBox(hwnd_, shortcutNotSavedWarning(path, *failure));
+        warningBox(screen_.window(), shortcutNotSavedWarning(path, *failure));
         return;
     }
-    informationBox(hwnd_, text::kMsgShortcutCreated);
+    informationBox(screen_.window(), text::kMsgShortcutCreated);
 }
 
-void MainWindow::openBesideProgram(const std::string& fileName) {
+void Commands::openBesideProgram(const std::string& fileName) {
     const std::string path = programFolder_ + fileName;
     if (!fileExists(path)) {
-        warningBox(hwnd_, notBesideProgramWarning(fileName));
+        warningBox(screen_.window(), notBesideProgramWarning(fileName));
         return;
     }
     runFile(path);
 }
 
-void MainWindow::openHelp() {
+void Commands::openHelp() {
     openBesideProgram(text::kHelpFile);
 }
 
-void MainWindow::openReadMe() {
+void Commands::openReadMe() {
     openBesideProgram(text::kReadMeFile);
 }
 
-void MainWindow::showAbout() {
+void Commands::showAbout() {
     AboutBox about(text::kAppTitle, [this](const std::string& address) { runFile(address); });
-    about.run(hwnd_);
+    about.run(screen_.window());
 }
 
-void MainWindow::migrateEarlierData() {
-    MigrationDialog migration(settingsPath_, programFolder_);
-    if (migration.run(hwnd_)) {
+void Commands::migrateEarlierData() {
+    MigrationDialog migration(programFolder_);
+    const auto migrated = migration.run(screen_.window(), [&](const std::string& dataFile) {
+        const IniModel earlier = loadSettingsFile(dataFile);
+        store_.edit([&](Settings& s) { migrateFrom(s, earlier); });
+    });
+    if (migrated) {
         // The main window is not redrawn with the migrated data: the program ends, and its
         // next start shows them.
-        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+        screen_.close({});
     }
 }
 

@@ -19,30 +19,30 @@ inline constexpr char kMsgNoBrowser[] =
     "ブラウザが起動されていません。あるいは\r\nこのソフトでは未対応のブラウザです";
 
 // Main menu.
-inline constexpr char kMnStandard[] = "標準(&F)";
-inline constexpr char kMnControl[] = "ｺﾝﾄﾛｰﾙﾊﾟﾈﾙ";
-inline constexpr char kMnMsdos[] = "MS-DOS(R)ﾌﾟﾛﾝﾌﾟﾄ";
-inline constexpr char kMnEnd[] = "終了";
-inline constexpr char kMnEndShortcut[] = "Alt+F4";
-inline constexpr char kMnWin[] = "MS-Windows(R)終了・再起動";
-inline constexpr char kMnWinShortcut[] = "Ctrl+Q";
-inline constexpr char kMnOption[] = "設定";
-inline constexpr char kMnPageNm[] = "ﾍﾟｰｼﾞﾈｰﾑの設定...";
-inline constexpr char kMnPageDel[] = "ﾍﾟｰｼﾞ単位の消去";
-inline constexpr char kMnImport[] = "ﾃﾞｰﾀの移行...";
-inline constexpr char kMnSendAdd[] = "ｱﾄﾞﾚｽ送信(MS-Windows(R)95の一部)";
-inline constexpr char kMnScutAdd[] = "ﾃﾞｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ追加";
-inline constexpr char kMnHelpBar[] = "ﾍﾙﾌﾟ";
-inline constexpr char kMnHelp[] = "HTMLヘルプ";
-inline constexpr char kMnReadme[] = "お読み下さい";
-inline constexpr char kMnVer[] = "バージョン情報...";
+inline constexpr char kMenuStandard[] = "標準(&F)";
+inline constexpr char kMenuControlPanel[] = "ｺﾝﾄﾛｰﾙﾊﾟﾈﾙ";
+inline constexpr char kMenuCommandPrompt[] = "MS-DOS(R)ﾌﾟﾛﾝﾌﾟﾄ";
+inline constexpr char kMenuClose[] = "終了";
+inline constexpr char kMenuCloseShortcut[] = "Alt+F4";
+inline constexpr char kMenuShutDown[] = "MS-Windows(R)終了・再起動";
+inline constexpr char kMenuShutDownShortcut[] = "Ctrl+Q";
+inline constexpr char kMenuOptions[] = "設定";
+inline constexpr char kMenuPageNames[] = "ﾍﾟｰｼﾞﾈｰﾑの設定...";
+inline constexpr char kMenuClearPage[] = "ﾍﾟｰｼﾞ単位の消去";
+inline constexpr char kMenuMigrate[] = "ﾃﾞｰﾀの移行...";
+inline constexpr char kMenuSendAddress[] = "ｱﾄﾞﾚｽ送信(MS-Windows(R)95の一部)";
+inline constexpr char kMenuDesktopShortcut[] = "ﾃﾞｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ追加";
+inline constexpr char kMenuHelp[] = "ﾍﾙﾌﾟ";
+inline constexpr char kMenuHelpPage[] = "HTMLヘルプ";
+inline constexpr char kMenuReadMe[] = "お読み下さい";
+inline constexpr char kMenuAbout[] = "バージョン情報...";
 
 // Slot pop-up menu.
-inline constexpr char kPopTourokuHenkou[] = "ﾌﾟﾛｸﾞﾗﾑの登録/変更";
-inline constexpr char kPopOthersFile[] = "ファイルやフォルダの登録/変更";
-inline constexpr char kPopUrl[] = "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更";
-inline constexpr char kPopChgName[] = "名前の変更...";
-inline constexpr char kPopInfoDel[] = "設定の削除";
+inline constexpr char kMenuRegisterFromStartMenu[] = "ﾌﾟﾛｸﾞﾗﾑの登録/変更";
+inline constexpr char kMenuRegisterFileOrFolder[] = "ファイルやフォルダの登録/変更";
+inline constexpr char kMenuRegisterAddress[] = "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更";
+inline constexpr char kMenuRename[] = "名前の変更...";
+inline constexpr char kMenuClearSlot[] = "設定の削除";
 
 // The question before a registration replaces the other kind of target, in nine pieces:
 // first piece, the button's caption, two line breaks, the middle, two line breaks, an

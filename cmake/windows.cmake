@@ -40,22 +40,24 @@ add_library(tarvok_platform STATIC
     platform/speed_button.cpp
     platform/system.cpp
     platform/text.cpp
-    platform/unhandled.cpp)
+    platform/unhandled.cpp
+    platform/window_placement.cpp)
 tarvok_strict(tarvok_platform)
 target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleaut32 uuid user32
     gdi32 comctl32 comdlg32 advapi32 msimg32 imm32)
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC
-    app/drop.cpp
+    app/commands.cpp
     app/glyph_cache.cpp
-    app/launch.cpp
     app/main_window.cpp
+    app/menus.cpp
+    app/page_bar.cpp
     app/page_commands.cpp
-    app/register_address.cpp
-    app/register_file.cpp
-    app/register_start_menu.cpp
-    app/slot_menu.cpp
+    app/page_label.cpp
+    app/slot_column.cpp
+    app/slot_commands.cpp
+    app/slot_store.cpp
     app/system_commands.cpp
     dialogs/about_box.cpp
     dialogs/address_dialog.cpp

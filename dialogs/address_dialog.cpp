@@ -100,18 +100,8 @@ const AddressDialog::Browser kBrowsers[] = {
 
 } // namespace
 
-AddressDialog::AddressDialog(Store store)
-    : Dialog(Frame{.windowClass = L"TF_URLSET", .clientWidth = 622, .clientHeight = 164}),
-      store_(std::move(store)) {}
-
-std::optional<std::string> AddressDialog::run(HWND owner, const std::string& title,
-                                              const std::string& address) {
-    title_ = title;
-    address_ = address;
-    registered_.reset();
-    showModal(owner);
-    return registered_;
-}
+AddressDialog::AddressDialog()
+    : ChoiceDialog(Frame{.windowClass = L"TF_URLSET", .clientWidth = 622, .clientHeight = 164}) {}
 
 void AddressDialog::build() {
     addAll(kControls);
@@ -196,10 +186,9 @@ void AddressDialog::registerAddress() {
         focusOn(kTitleId);
         return;
     }
-    // The address is stored as typed: "http://" alone or an empty field included.
-    store_(title, text(kAddressId));
-    registered_ = title;
-    end(IDOK);
+    if (accept(AddressChoice{title, text(kAddressId)})) {
+        end(IDOK);
+    }
 }
 
 bool AddressDialog::onCommand(int id, int notification, HWND) {

@@ -3,15 +3,21 @@
 #include "platform/dde.h"
 #include "platform/dialog.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace tarvok {
 
-// TF_URLSET: a home page or mail address and its title (the button name), typed in or taken
-// from a running browser over DDE with one click.
-class AddressDialog final : public Dialog {
+// A home page or mail address and its title (the button name). The address is as typed:
+// "http://" alone or an empty field included.
+struct AddressChoice {
+    std::string title;
+    std::string address;
+};
+
+// TF_URLSET: a home page or mail address and its title, typed in or taken from a running
+// browser over DDE with one click.
+class AddressDialog final : public ChoiceDialog<AddressChoice> {
   public:
     static constexpr int kGetAddressLabelId = 100;
     static constexpr int kInternetExplorerId = 101; // SPD_IE
@@ -27,14 +33,14 @@ class AddressDialog final : public Dialog {
     static constexpr int kAddressId = 111;
     static constexpr int kRegisterId = 112;
 
-    // Writes the slot record of a registration (title, address); what it throws leaves the
-    // dialog open.
-    using Store = std::function<void(const std::string& title, const std::string& address)>;
-
-    explicit AddressDialog(Store store);
-    // Shows the dialog with the fields filled; the title registered after OK.
-    std::optional<std::string> run(HWND owner, const std::string& title,
-                                   const std::string& address);
+    AddressDialog();
+    // Shows the dialog with the fields filled.
+    std::optional<AddressChoice> run(HWND owner, const std::string& title,
+                                     const std::string& address, Accept accept) {
+        title_ = title;
+        address_ = address;
+        return ChoiceDialog::run(owner, std::move(accept));
+    }
 
     // A browser the buttons ask: its button, DDE service, installed program and warning.
     struct Browser;
@@ -48,10 +54,8 @@ class AddressDialog final : public Dialog {
     void chooseKind(int index);
     void registerAddress();
 
-    Store store_;
     std::string title_;
     std::string address_;
-    std::optional<std::string> registered_;
     int kind_ = 0;
     BrowserDdeClient dde_{BrowserDdeClient::Mode::Automatic}; // DdeClientConv1
 };

@@ -2,11 +2,8 @@
 
 #include "dialogs/file_picker_texts.h"
 #include "platform/message_box.h"
-#include "platform/settings_file.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
-#include "platform/unhandled.h"
-#include "settings/slot_record.h"
 
 #include <algorithm>
 
@@ -103,12 +100,11 @@ void fillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& t
 } // namespace
 
 FilePicker::FilePicker()
-    : Dialog(Frame{.windowClass = L"TF_EXESET",
-                   .clientWidth = 554,
-                   .clientHeight = 349,
-                   .fontPixels = kDialogFontPixels}) {
+    : ChoiceDialog(Frame{.windowClass = L"TF_EXESET",
+                         .clientWidth = 554,
+                         .clientHeight = 349,
+                         .fontPixels = kDialogFontPixels}) {
     setCaption(text::kPickerDesignCaption);
-    installMediumErrorHandler();
 }
 
 void FilePicker::applyPath(const std::string& path) {
@@ -131,11 +127,6 @@ void FilePicker::setName(const std::string& name) {
     if (hwnd() != nullptr) {
         setText(kNameId, name_);
     }
-}
-
-bool FilePicker::run(HWND owner, Target target) {
-    target_ = std::move(target);
-    return showModal(owner) == IDOK;
 }
 
 std::string FilePicker::filePath() const {
@@ -421,29 +412,21 @@ void FilePicker::registerFile() {
     // A shortcut the shell cannot resolve, or one without a file-system target, is kept as
     // the shortcut file itself: launching it still opens its target through the shell,
     // where an empty path would leave a slot that opens nothing.
-    write(isShortcutPath(path) ? resolveShortcut(path, hwnd()).value_or(path) : path, false);
+    choose(isShortcutPath(path) ? resolveShortcut(path, hwnd()).value_or(path) : path, false);
 }
 
 void FilePicker::registerFolder() {
     if (nameGiven()) {
-        write(currentFolder_, true);
+        choose(currentFolder_, true);
     }
 }
 
-void FilePicker::write(const std::string& path, bool isFolder) {
-    const std::string caption = text(kNameId);
+void FilePicker::choose(const std::string& path, bool isFolder) {
     // A name the settings file cannot hold is refused with its message; the user corrects it
     // in the field.
-    focusOn(kNameId);
-    Settings settings = openSettings(target_.settingsPath);
-    if (isFolder) {
-        tarvok::registerFolder(settings, target_.slotKey, caption, path);
-    } else {
-        tarvok::registerFile(settings, target_.slotKey, caption, path);
+    if (accept(FileChoice{text(kNameId), path, isFolder}, kNameId)) {
+        end(IDOK);
     }
-    saveIfChanged(target_.settingsPath, settings);
-    chosenPath_ = path;
-    end(IDOK);
 }
 
 bool FilePicker::drawRow(const DRAWITEMSTRUCT& row) {

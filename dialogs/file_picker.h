@@ -11,10 +11,17 @@
 
 namespace tarvok {
 
-// TF_EXESET: fills one slot with a file, a shortcut's target or a folder found by browsing
-// drives and folders. The caller points it at a folder or file before showing it; the dialog
-// writes the slot record itself and leaves the registered target in chosenPath().
-class FilePicker final : public Dialog {
+// What the file picker registers: a file (a shortcut as its target) or the folder shown, under
+// the name in its name field.
+struct FileChoice {
+    std::string name;
+    std::string path;
+    bool isFolder = false;
+};
+
+// TF_EXESET: a file, a shortcut's target or a folder found by browsing drives and folders.
+// The caller points it at a folder or file before showing it.
+class FilePicker final : public ChoiceDialog<FileChoice> {
   public:
     static constexpr int kFrameId = 100;
     static constexpr int kDriveLabelId = 101;
@@ -32,13 +39,6 @@ class FilePicker final : public Dialog {
     static constexpr int kRegisterFolderId = 123;
     // The cancel button is IDCANCEL. No button is IDOK: Enter registers nothing.
 
-    // Where a registration is written.
-    struct Target {
-        std::string settingsPath;
-        std::string slotKey;
-    };
-
-    // From here on, input/output errors anywhere in the program show the medium box.
     FilePicker();
 
     // A folder becomes the current folder with no file selected; a file makes its folder
@@ -53,15 +53,9 @@ class FilePicker final : public Dialog {
     }
     void setName(const std::string& name);
 
-    // Shows the picker modally; true when a registration was written.
-    bool run(HWND owner, Target target);
-
     const std::string& currentFolder() const { return currentFolder_; }
     // The current folder joined with the selected file; empty when none is selected.
     std::string filePath() const;
-    const std::string& name() const { return name_; }
-    // What the last registration wrote as the slot's path.
-    const std::string& chosenPath() const { return chosenPath_; }
 
   private:
     void build() override;
@@ -82,8 +76,7 @@ class FilePicker final : public Dialog {
     bool nameGiven();
     void registerFile();
     void registerFolder();
-    void write(const std::string& path, bool isFolder);
-    void measureRow(MEASUREITEMSTRUCT& item) const;
+    void choose(const std::string& path, bool isFolder);
     bool drawRow(const DRAWITEMSTRUCT& item);
 
     std::string currentFolder_;
@@ -102,8 +95,6 @@ class FilePicker final : public Dialog {
     char driveShown_ = 0;
     std::unique_ptr<ListIcons> icons_;
     std::function<void(const std::string&)> folderListener_;
-    Target target_;
-    std::string chosenPath_;
 };
 
 } // namespace tarvok

@@ -1,6 +1,7 @@
 #include "dialogs/page_name_dialog.h"
 
 #include "dialogs/page_name_dialog_texts.h"
+#include "platform/cp932_codec.h"
 #include "platform/text.h"
 #include "settings/slot_keys.h"
 
@@ -31,17 +32,10 @@ std::size_t index(int page) {
 
 } // namespace
 
-PageNameDialog::PageNameDialog(PageNames names, std::function<void(const std::string&)> checkName)
-    : Dialog(Frame{.windowClass = L"TF_PAGE_NM", .clientWidth = 203, .clientHeight = 211}),
-      names_(std::move(names)), checkName_(std::move(checkName)) {
+PageNameDialog::PageNameDialog(PageNames names)
+    : ChoiceDialog(Frame{.windowClass = L"TF_PAGE_NM", .clientWidth = 203, .clientHeight = 211}),
+      names_(std::move(names)) {
     setCaption(text::kPageNameCaption);
-}
-
-std::optional<PageNames> PageNameDialog::run(HWND owner) {
-    if (showModal(owner) != IDOK) {
-        return std::nullopt;
-    }
-    return names_;
 }
 
 void PageNameDialog::build() {
@@ -84,16 +78,14 @@ bool PageNameDialog::onCommand(int id, int, HWND) {
     PageNames typed;
     for (int page = kFirstPage; page <= kLastPage; ++page) {
         typed[index(page)] = text(kFieldBase + page);
-        try {
-            checkName_(typed[index(page)]);
-        } catch (...) {
-            // The message comes from the error guard; the user corrects this field.
-            focusOn(kFieldBase + page);
-            throw;
+        if (!passes(kFieldBase + page,
+                    [&] { (void)encodeStorable(systemCodec(), typed[index(page)]); })) {
+            return true;
         }
     }
-    names_ = std::move(typed);
-    end(IDOK);
+    if (accept(std::move(typed))) {
+        end(IDOK);
+    }
     return true;
 }
 

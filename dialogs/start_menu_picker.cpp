@@ -39,20 +39,12 @@ std::string startMenuProgramsFolder() {
                                                       : folder::kPrograms);
 }
 
-StartMenuPicker::StartMenuPicker(std::string programsFolder, Store store)
-    : Dialog(Frame{.windowClass = L"TF_LIST",
-                   .clientWidth = 633,
-                   .clientHeight = 370,
-                   .fontPixels = kDialogFont}),
-      programsFolder_(std::move(programsFolder)), store_(std::move(store)) {}
-
-std::optional<StartMenuPicker::Registered> StartMenuPicker::run(HWND owner,
-                                                                const std::string& name) {
-    name_ = name;
-    registered_.reset();
-    showModal(owner);
-    return registered_;
-}
+StartMenuPicker::StartMenuPicker(std::string programsFolder)
+    : ChoiceDialog(Frame{.windowClass = L"TF_LIST",
+                         .clientWidth = 633,
+                         .clientHeight = 370,
+                         .fontPixels = kDialogFont}),
+      programsFolder_(std::move(programsFolder)) {}
 
 void StartMenuPicker::build() {
     addAll(kLabels);
@@ -150,9 +142,9 @@ void StartMenuPicker::registerShortcut() {
         warningBox(hwnd(), text::kMsgChooseShortcut);
         return;
     }
-    store_(name, shortcut);
-    registered_ = Registered{name, shortcut};
-    end(IDOK);
+    if (accept(StartMenuChoice{name, shortcut})) {
+        end(IDOK);
+    }
 }
 
 bool StartMenuPicker::onCommand(int id, int notification, HWND) {

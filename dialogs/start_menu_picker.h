@@ -3,7 +3,6 @@
 #include "platform/dialog.h"
 #include "platform/folder_list_view.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,10 +13,16 @@ namespace tarvok {
 // counts), the user's own otherwise. A folder the shell refuses raises AppError.
 std::string startMenuProgramsFolder();
 
+// What the start-menu picker registers: the button name and the shortcut file itself, not its
+// target (the programs folder + "\" + the entry last clicked).
+struct StartMenuChoice {
+    std::string name;
+    std::string shortcut;
+};
+
 // TF_LIST: picks a shortcut file from the Programs folder (first list) or one of its
-// subfolders (second list, one level deeper per click on a folder) and registers the
-// shortcut file itself, not its target.
-class StartMenuPicker final : public Dialog {
+// subfolders (second list, one level deeper per click on a folder).
+class StartMenuPicker final : public ChoiceDialog<StartMenuChoice> {
   public:
     static constexpr int kFirstLabelId = 100;
     static constexpr int kSecondLabelId = 101;
@@ -29,20 +34,12 @@ class StartMenuPicker final : public Dialog {
     static constexpr int kNameId = 107;
     static constexpr int kRegisterId = 108;
 
-    // Writes the slot record of a registration (button name, shortcut file); what it throws
-    // leaves the dialog open.
-    using Store = std::function<void(const std::string& name, const std::string& shortcut)>;
-
-    struct Registered {
-        std::string name;
-        std::string shortcut; // programs folder + "\" + the entry last clicked
-    };
-
-    StartMenuPicker(std::string programsFolder, Store store);
-    // Shows the picker with `name` in the name field; the registration after OK.
-    std::optional<Registered> run(HWND owner, const std::string& name);
-    // The folder the picker showed last: its folder buttons change it, also on Cancel.
-    const std::string& programsFolder() const { return programsFolder_; }
+    explicit StartMenuPicker(std::string programsFolder);
+    // Shows the picker with `name` in the name field.
+    std::optional<StartMenuChoice> run(HWND owner, const std::string& name, Accept accept) {
+        name_ = name;
+        return ChoiceDialog::run(owner, std::move(accept));
+    }
 
   private:
     void build() override;
@@ -57,9 +54,7 @@ class StartMenuPicker final : public Dialog {
     void registerShortcut();
 
     std::string programsFolder_;
-    Store store_;
     std::string name_;
-    std::optional<Registered> registered_;
     FolderListView first_, second_;
     // Relative to the programs folder: the entry last clicked in either list, and the folder
     // the second list shows.

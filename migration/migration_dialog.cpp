@@ -4,10 +4,8 @@
 #include "migration/migration_rules.h"
 #include "platform/folder_browser.h"
 #include "platform/message_box.h"
-#include "platform/settings_file.h"
 #include "platform/shell.h"
 #include "platform/text.h"
-#include "settings/slot_record.h"
 
 namespace tarvok {
 
@@ -38,9 +36,9 @@ bool sameFolder(const std::string& a, const std::string& b) {
 
 } // namespace
 
-MigrationDialog::MigrationDialog(std::string settingsPath, std::string programFolder)
-    : Dialog(Frame{.windowClass = L"TF_IMPORT", .clientWidth = 398, .clientHeight = 137}),
-      settingsPath_(std::move(settingsPath)), programFolder_(std::move(programFolder)) {
+MigrationDialog::MigrationDialog(std::string programFolder)
+    : ChoiceDialog(Frame{.windowClass = L"TF_IMPORT", .clientWidth = 398, .clientHeight = 137}),
+      programFolder_(std::move(programFolder)) {
     setCaption(text::kImportCaption);
 }
 
@@ -132,10 +130,9 @@ void MigrationDialog::migrate() {
         // A file that cannot be read or written ends here with its error: nothing was saved,
         // no completion is reported and the screen stays open.
         WaitCursor hourglass;
-        const IniModel earlier = loadSettingsFile(path);
-        Settings settings = openSettings(settingsPath_);
-        migrateFrom(settings, earlier);
-        saveSettingsFile(settingsPath_, settings.model());
+        if (!accept(path)) {
+            return;
+        }
     }
     informationBox(hwnd(), text::kMigrationDone);
     end(kRunId);

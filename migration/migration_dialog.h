@@ -6,10 +6,11 @@
 
 namespace tarvok {
 
-// The migration screen: copies the slots, page names and address-send option of the earlier
-// version's data file into the settings file. After a completed copy the program is to end,
-// so that its next start shows the migrated data.
-class MigrationDialog final : public Dialog {
+// The migration screen: chooses the earlier version's data file, asks, and hands its path to
+// the caller's accept step, which copies the slots, page names and address-send option into
+// the settings file. After a completed copy the program is to end, so that its next start
+// shows the migrated data.
+class MigrationDialog final : public ChoiceDialog<std::string> {
   public:
     // No button is IDOK: Enter in the path field must not start the copy.
     static constexpr int kRunId = 100;
@@ -18,9 +19,7 @@ class MigrationDialog final : public Dialog {
     static constexpr int kExLabelId = 103;
 
     // `programFolder` ends with a backslash; the data file may not lie there.
-    MigrationDialog(std::string settingsPath, std::string programFolder);
-    // True when the data was copied (the caller ends the program).
-    bool run(HWND owner) { return showModal(owner) == kRunId; }
+    explicit MigrationDialog(std::string programFolder);
 
   private:
     void build() override;
@@ -33,7 +32,6 @@ class MigrationDialog final : public Dialog {
     // Whether the data file at `path` may be used; shows the warning when not.
     bool liesOutsideProgramFolder(const std::string& path);
 
-    std::string settingsPath_;
     std::string programFolder_;
     UniqueFont paintedFont_;
 };

@@ -83,6 +83,19 @@ void Dialog::end(int result) {
     EndDialog(hwnd_, result);
 }
 
+bool Dialog::passes(int fieldAtFault, const std::function<void()>& check) {
+    try {
+        check();
+        return true;
+    } catch (const std::exception& e) {
+        if (fieldAtFault != 0) {
+            focusOn(fieldAtFault);
+        }
+        reportUnhandledError(hwnd_, e);
+        return false;
+    }
+}
+
 void Dialog::setClientSize(int width, int height) {
     RECT frame{0, 0, width, height};
     adjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,

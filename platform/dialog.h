@@ -6,11 +6,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace tarvok {
@@ -93,6 +96,9 @@ class Dialog {
     virtual void onPaint(HDC dc) { (void)dc; }
 
     void end(int result);
+    // Runs a check; what it throws is shown, the focus goes to `fieldAtFault` (0: stays) and
+    // false comes back, so the dialog stays open with everything typed still in it.
+    bool passes(int fieldAtFault, const std::function<void()>& check);
     // For screens that size themselves to their content (device pixels).
     void setClientSize(int width, int height);
 
@@ -120,6 +126,42 @@ class Dialog {
     UINT dpi_ = 96;
     std::map<std::tuple<int, bool, std::wstring>, UniqueFont> fonts_;
     std::map<int, std::unique_ptr<SpeedButton>> speedButtons_;
+};
+
+// A dialog that ends with what the user chose. The caller's accept step sees the choice before
+// the dialog closes on it (and stores it); a choice it refuses by throwing is reported, and
+// the dialog stays open on the field at fault.
+template <typename Choice> class ChoiceDialog : public Dialog {
+  public:
+    using Dialog::Dialog;
+    using Accept = std::function<void(const Choice&)>;
+
+    // Shows the dialog modally; the choice the caller accepted, nullopt when cancelled.
+    std::optional<Choice> run(HWND owner, Accept accept = {}) {
+        accept_ = std::move(accept);
+        chosen_.reset();
+        showModal(owner);
+        return std::exchange(chosen_, std::nullopt);
+    }
+
+  protected:
+    // The user confirmed `choice`; false when the caller refused it. The screen ends the
+    // dialog after an accepted choice.
+    bool accept(Choice choice, int fieldAtFault = 0) {
+        if (!passes(fieldAtFault, [&] {
+                if (accept_) {
+                    accept_(choice);
+                }
+            })) {
+            return false;
+        }
+        chosen_ = std::move(choice);
+        return true;
+    }
+
+  private:
+    Accept accept_;
+    std::optional<Choice> chosen_;
 };
 
 // The window property that marks our dialogs, so tools and tests can tell them apart.

@@ -202,6 +202,40 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
     } while (FindNextFileW(search.get(), &found));
 }
 
+SettingsLock::SettingsLock(const std::string& settingsPath, unsigned long timeoutMs) {
+    // Hidden: it is the launcher's business, not one of the user's files. It is never
+    // deleted, since a copy waiting for it would then lock a file nobody else sees.
+    const std::wstring name = widen(settingsPath) + L".lock";
+    file_.reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_HIDDEN, nullptr));
+    if (!file_) {
+        fail(msg::kFileCannotCreate, settingsPath, GetLastError());
+    }
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        OVERLAPPED at{};
+        if (LockFileEx(file_.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                       &at)) {
+            return;
+        }
+        const DWORD err = GetLastError();
+        if (err != ERROR_LOCK_VIOLATION && err != ERROR_IO_PENDING) {
+            fail(msg::kFileCannotCreate, settingsPath, err);
+        }
+        if (GetTickCount64() >= deadline) {
+            fail(msg::kFileCannotCreate, settingsPath, ERROR_LOCK_VIOLATION);
+        }
+        // Another copy holds it for the few milliseconds a save takes.
+        Sleep(5);
+    }
+}
+
+SettingsLock::~SettingsLock() {
+    OVERLAPPED at{};
+    UnlockFileEx(file_.get(), 0, 1, 0, &at);
+}
+
 Settings openSettings(const std::string& path) {
     return Settings(loadSettingsFile(path), systemCodec());
 }

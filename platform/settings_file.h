@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/win_handles.h"
 #include "settings/ini_model.h"
 #include "settings/settings.h"
 
@@ -23,6 +24,21 @@ void saveSettingsFile(const std::string& path, const IniModel& model);
 // Deletes the temporary files a crashed save left beside the settings file. Those that a
 // save in progress holds open stay. Never fails.
 void removeLeftoverTemporaries(const std::string& settingsPath);
+
+// Held by one copy of the launcher from loading the settings file to saving it, so two copies
+// in one folder never write over each other's change. The lock is a byte range of a file
+// beside the settings file, so the system releases it when a holder dies. A lock not had
+// within `timeoutMs` raises AppError as a save that cannot create the file does.
+class SettingsLock {
+  public:
+    explicit SettingsLock(const std::string& settingsPath, unsigned long timeoutMs = 5000);
+    ~SettingsLock();
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+
+  private:
+    UniqueFile file_;
+};
 
 // One operation on the settings file: load with the system's code page 932 conversion.
 Settings openSettings(const std::string& path);

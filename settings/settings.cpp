@@ -84,14 +84,14 @@ std::optional<std::string> Settings::encodeName(std::string_view name) const {
     return codec_->encode(name);
 }
 
-std::string Settings::encodeValue(std::string_view value) const {
+std::string encodeStorable(const Codec& codec, std::string_view value) {
     if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
         throw AppError(formatMessage(msg::kTextHasLineBreak, {value}));
     }
     if (isAscii(value)) {
         return std::string(value);
     }
-    auto bytes = codec_->encode(value);
+    auto bytes = codec.encode(value);
     if (!bytes) {
         throw AppError(formatMessage(msg::kTextNotStorable, {value}));
     }

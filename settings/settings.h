@@ -15,6 +15,10 @@ namespace tarvok {
 // a number outside the 32-bit range. Hexadecimal gives the 32-bit pattern ($FFFFFFFF is -1).
 std::optional<int> parseSettingsInteger(std::string_view text);
 
+// The bytes a value is stored as. A text that code page 932 cannot hold, or that holds a line
+// break, raises AppError with the text to show.
+std::string encodeStorable(const Codec& codec, std::string_view value);
+
 // One operation's view of the settings file: typed reads and writes in UTF-8 over the
 // model's code page 932 bytes. Section and key names are matched ignoring letter case.
 class Settings {
@@ -44,8 +48,7 @@ class Settings {
     std::optional<std::string_view> rawValue(std::string_view section, std::string_view key) const;
     void writeRaw(std::string_view section, std::string_view key, std::string_view bytes);
 
-    // The bytes a value would be stored as; raises the same AppError as writeText.
-    std::string encodeValue(std::string_view value) const;
+    std::string encodeValue(std::string_view value) const { return encodeStorable(*codec_, value); }
 
   private:
     // Names are ASCII throughout the program; anything else goes through the codec.

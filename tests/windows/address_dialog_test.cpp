@@ -49,12 +49,13 @@ UniqueWindow browserWindow(const wchar_t* cls, const std::string& caption, bool 
 class AddressDialogTest : public ::testing::Test {
   protected:
     std::optional<std::string> run(UiDriver& ui, const std::string& address = "http://old.jp/") {
-        AddressDialog dialog(
-            [this](const std::string& t, const std::string& a) { stored.emplace_back(t, a); });
-        auto result = dialog.run(nullptr, "Title", address);
+        AddressDialog dialog;
+        auto result = dialog.run(nullptr, "Title", address, [this](const AddressChoice& c) {
+            stored.emplace_back(c.title, c.address);
+        });
         EXPECT_TRUE(ui.finished());
         EXPECT_EQ(ui.unexpected(), 0);
-        return result;
+        return result ? std::optional<std::string>(result->title) : std::nullopt;
     }
     // Does `act` in the dialog, then notes what the two fields hold.
     void then(UiDriver& ui, std::function<void(const DialogView&)> act) {
@@ -275,7 +276,7 @@ TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithou
     EXPECT_TRUE(ui.finished());
     ASSERT_EQ(ui.boxes().size(), 3u);
     EXPECT_EQ(ui.boxes()[0].text,
-              replaceQuestion(text::kAskReplaceProgramHead, "Notepad", text::kPopUrl));
+              replaceQuestion(text::kAskReplaceProgramHead, "Notepad", text::kMenuRegisterAddress));
     EXPECT_NE(ui.boxes()[2].text.find("保存できない文字"), std::string::npos)
         << "a title Shift_JIS cannot hold is refused and the dialog stays open";
     EXPECT_EQ(opened,

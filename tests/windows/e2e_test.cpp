@@ -215,7 +215,7 @@ TEST(EndToEnd, PageNamesSetInTheDialogAreShownAfterARestart) {
     {
         Launcher app(dir, "");
         ASSERT_NE(app.window(), nullptr);
-        PostMessageW(app.window(), WM_COMMAND, cmd::kMnPageNm, 0);
+        PostMessageW(app.window(), WM_COMMAND, cmd::kEditPageNames, 0);
         const auto dialog = [&] { return FindWindowW(L"TF_PAGE_NM", nullptr); };
         // Shown means filled: the names in memory are in the fields by then.
         ASSERT_TRUE(
@@ -252,7 +252,7 @@ TEST(EndToEnd, MigrationEndsTheProgramAndTheNextStartShowsTheMigratedSlotsAndPag
              "[Form]\r\nLEFT=60\r\nTOP=80\r\n");
     ASSERT_NE(app->window(), nullptr);
     EXPECT_EQ(app->caption(5), "now");
-    PostMessageW(app->window(), WM_COMMAND, cmd::kMnImport, 0);
+    PostMessageW(app->window(), WM_COMMAND, cmd::kMigrate, 0);
     HWND screen = nullptr;
     ASSERT_TRUE(test::waitFor([&] {
         const auto found = test::topWindowsOf(app->process().id(), L"TF_IMPORT");
@@ -376,8 +376,8 @@ TEST(EndToEnd, RenameClearAndTheQuestionBeforeReplacingAnAddress) {
 
     // An address slot asks before the picker; No shows no picker, Yes opens it unnamed.
     app.chooseFromSlotMenu(4, 1);
-    EXPECT_EQ(answer(IDNO),
-              replaceQuestion(text::kAskReplaceAddressHead, "Home", text::kPopOthersFile));
+    EXPECT_EQ(answer(IDNO), replaceQuestion(text::kAskReplaceAddressHead, "Home",
+                                            text::kMenuRegisterFileOrFolder));
     EXPECT_EQ(app.windowWith(FilePicker::kFileListId, 300), nullptr);
     app.chooseFromSlotMenu(4, 1);
     answer(IDYES);
@@ -442,8 +442,8 @@ TEST(EndToEnd, BothRegistrationsFromTheSlotMenuFillTheButtonsAndTheFileAndSurviv
                      "1F2=1\r\n1F3=0\r\n\r\n[URL]\r\n1F2=http://w.jp/\r\n1F3=\r\n\r\n");
         ASSERT_NE(app.window(), nullptr);
         app.chooseFromSlotMenu(2, 0);
-        answerYes(app,
-                  replaceQuestion(text::kAskReplaceAddressHead, "Web", text::kPopTourokuHenkou));
+        answerYes(app, replaceQuestion(text::kAskReplaceAddressHead, "Web",
+                                       text::kMenuRegisterFromStartMenu));
         const test::DialogView picker(waitForDialog(app, L"TF_LIST"));
         ASSERT_NE(picker.hwnd(), nullptr);
         EXPECT_EQ(picker.text(StartMenuPicker::kNameId), "");
@@ -459,7 +459,8 @@ TEST(EndToEnd, BothRegistrationsFromTheSlotMenuFillTheButtonsAndTheFileAndSurviv
         ASSERT_TRUE(test::waitFor([&] { return app.caption(2) == "E2E Tool"; }));
 
         app.chooseFromSlotMenu(3, 2);
-        answerYes(app, replaceQuestion(text::kAskReplaceProgramHead, "Tool", text::kPopUrl));
+        answerYes(
+            app, replaceQuestion(text::kAskReplaceProgramHead, "Tool", text::kMenuRegisterAddress));
         const test::DialogView address(waitForDialog(app, L"TF_URLSET"));
         ASSERT_NE(address.hwnd(), nullptr);
         EXPECT_EQ(address.text(AddressDialog::kTitleId), "");

@@ -185,13 +185,14 @@ TEST_F(LaunchTest, ADocumentOnAPathLongerThanMaxPathOpens) {
 TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {
     auto& w = open();
     const auto checked = [&] {
-        return (GetMenuState(GetMenu(w.hwnd()), cmd::kMnSendAdd, MF_BYCOMMAND) & MF_CHECKED) != 0;
+        return (GetMenuState(GetMenu(w.hwnd()), cmd::kToggleSendAddress, MF_BYCOMMAND) &
+                MF_CHECKED) != 0;
     };
     ASSERT_FALSE(checked());
-    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kMnSendAdd, 0);
+    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kToggleSendAddress, 0);
     EXPECT_TRUE(checked());
     EXPECT_EQ(settingsBytes(), "[SEND_ADD]\r\n0=1\r\n\r\n");
-    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kMnSendAdd, 0);
+    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kToggleSendAddress, 0);
     EXPECT_FALSE(checked());
     EXPECT_EQ(settingsBytes(), "[SEND_ADD]\r\n0=0\r\n\r\n");
 }

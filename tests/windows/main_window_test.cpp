@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettingsFile) {
         EXPECT_EQ(caption(n), "") << n;
         EXPECT_FALSE(w.slotButton(n).hasGlyph()) << n;
     }
-    EXPECT_FALSE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
+    EXPECT_FALSE(menuChecked(w.hwnd(), cmd::kToggleSendAddress));
     EXPECT_EQ(checkedToolButton(control(cmd::kToolBar)), 1);
     EXPECT_FALSE(test::fileExists(settingsPath())) << "start-up must not write";
     close();
@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, StartFromAFullFileShowsCaptionsGlyphsNameAndOption) {
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 60);
     EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "仕事");
-    EXPECT_TRUE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
+    EXPECT_TRUE(menuChecked(w.hwnd(), cmd::kToggleSendAddress));
     EXPECT_EQ(caption(2), "メモ帳");
     EXPECT_TRUE(w.slotButton(2).hasGlyph());
     EXPECT_EQ(caption(3), "Windows");
@@ -360,7 +360,7 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
 
 TEST_F(MainWindowTest, ClosingByEveryRouteStoresTheCurrentPosition) {
     const std::vector<std::function<void(HWND)>> routes = {
-        [](HWND h) { SendMessageW(h, WM_COMMAND, cmd::kMnEnd, 0); }, // "終了"
+        [](HWND h) { SendMessageW(h, WM_COMMAND, cmd::kCloseLauncher, 0); }, // "終了"
         [](HWND h) { SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0); }, // close box, system menu
         [](HWND h) {                                                 // Alt+F4
             BYTE keys[256];
@@ -473,11 +473,11 @@ TEST_F(MainWindowTest, AfterAnUnreadableStartTheFirstGoodReadTakesNamesAndOption
     pressKey(VK_F2); // an empty slot: only a read of the file
     EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "one");
     EXPECT_EQ(caption(3), "three") << "the page shown is filled too";
-    EXPECT_TRUE(menuChecked(w.hwnd(), cmd::kMnSendAdd));
+    EXPECT_TRUE(menuChecked(w.hwnd(), cmd::kToggleSendAddress));
     pressKey(VK_F12);
-    EXPECT_EQ(w.pageNames()[1], "two");
+    EXPECT_EQ(test::windowText(control(cmd::kPageNameLabel)), "two");
     // Toggling now inverts what the file holds.
-    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kMnSendAdd, 0);
+    SendMessageW(w.hwnd(), WM_COMMAND, cmd::kToggleSendAddress, 0);
     EXPECT_NE(settingsBytes().find("[SEND_ADD]\r\n0=0\r\n"), std::string::npos);
 }
 

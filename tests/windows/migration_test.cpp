@@ -29,7 +29,7 @@ class MigrationTest : public test::MainWindowTest {
     }
     // Opens the screen from the menu; the driver's steps play the user.
     void openMigration() {
-        SendMessageW(window->hwnd(), WM_COMMAND, cmd::kMnImport, 0);
+        SendMessageW(window->hwnd(), WM_COMMAND, cmd::kMigrate, 0);
         test::pump(window.get(), 30);
     }
     std::string oldFolder;

@@ -38,9 +38,9 @@ TEST(Package, StartedFromItsFolderItOpensTheHelpPageAndReadMeBesideIt) {
         test::OpensWithMarker text(L".txt");
         test::Launcher app(folder);
         ASSERT_NE(app.window(), nullptr);
-        PostMessageW(app.window(), WM_COMMAND, cmd::kMnHelp, 0);
+        PostMessageW(app.window(), WM_COMMAND, cmd::kOpenHelp, 0);
         ASSERT_TRUE(test::waitFor([&] { return test::fileExists(log); }, 10000));
-        PostMessageW(app.window(), WM_COMMAND, cmd::kMnReadme, 0);
+        PostMessageW(app.window(), WM_COMMAND, cmd::kOpenReadMe, 0);
         EXPECT_TRUE(test::waitFor(
             [&] { return test::readFileBytes(log).find("txt") != std::string::npos; }, 10000));
         EXPECT_EQ(app.box(), nullptr) << "no file was missing";

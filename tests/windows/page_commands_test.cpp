@@ -28,7 +28,7 @@ class PageCommandsTest : public test::MainWindowTest {
 
 TEST_F(PageCommandsTest, TheDialogShowsTheNamesInMemoryAndOnlyOkWritesAllFive) {
     writeSettings("[PAGE_NM]\r\n1=one\r\n4=four\r\n");
-    auto& w = open();
+    open();
     const std::string onDisk = "[PAGE_NM]\r\n1=disk\r\n";
     writeSettings(onDisk); // changed behind the launcher's back: the dialog does not read it
     std::vector<std::string> shown;
@@ -63,16 +63,16 @@ TEST_F(PageCommandsTest, TheDialogShowsTheNamesInMemoryAndOnlyOkWritesAllFive) {
             d.setText(Names::kFieldBase + 3, "");
             d.click(Names::kOkId);
         });
-    choose(cmd::kMnPageNm);
+    choose(cmd::kEditPageNames);
     EXPECT_EQ(shown, (std::vector<std::string>{"one", "", "", "four", ""}));
-    choose(cmd::kMnPageNm);
+    choose(cmd::kEditPageNames);
     EXPECT_EQ(settingsBytes(), onDisk);
-    choose(cmd::kMnPageNm);
+    choose(cmd::kEditPageNames);
     EXPECT_TRUE(ui.finished());
     EXPECT_EQ(settingsBytes(), "[PAGE_NM]\r\n1=one\r\n2=\r\n3=\r\n4=" +
                                    systemCodec().encode("新しい　名前").value() + "\r\n5=\r\n\r\n");
     EXPECT_EQ(pageLabel(), "one");
-    w.selectPage(4);
+    SendMessageW(control(cmd::kToolButtonBase + 4), BM_CLICK, 0, 0);
     EXPECT_EQ(pageLabel(), "新しい　名前");
 }
 
@@ -82,13 +82,13 @@ TEST_F(PageCommandsTest, ClearingAsksWithNoFocusedAndOnlyYesEmptiesThePageShown)
                              "[PAGE_NM]\r\n3=c\r\n4=d\r\n";
     writeSettings(file);
     auto& w = open();
-    w.selectPage(3);
+    SendMessageW(control(cmd::kToolButtonBase + 3), BM_CLICK, 0, 0);
     test::UiDriver ui;
     ui.box(0).box(IDNO).box(IDYES); // the close box, No, Yes
-    choose(cmd::kMnPageDel);
-    choose(cmd::kMnPageDel);
+    choose(cmd::kClearPage);
+    choose(cmd::kClearPage);
     EXPECT_EQ(settingsBytes(), file);
-    choose(cmd::kMnPageDel);
+    choose(cmd::kClearPage);
     ASSERT_EQ(ui.boxes().size(), 3u);
     EXPECT_EQ(ui.boxes()[0].text, clearPageQuestion(3, "c"));
     EXPECT_EQ(ui.boxes()[0].focusedId, IDNO);

@@ -1,3 +1,4 @@
+#include "app/slot_store.h"
 #include "platform/cp932_codec.h"
 #include "platform/settings_file.h"
 #include "settings/errors.h"
@@ -112,6 +113,50 @@ TEST(SettingsFileSave, TwoCopiesSavingIntoOneFolderAllSucceedAndTheLastSaveWins)
     EXPECT_TRUE(saved == settingsOf(1, 299).serialize() || saved == settingsOf(2, 299).serialize())
         << saved;
     EXPECT_EQ(temporaryFilesIn(dir), 0);
+}
+
+TEST(SettingsFileEdit, TwoCopiesRegisteringAtOnceKeepEveryRegistration) {
+    TempDir dir;
+    const auto path = dir.file("tarvok.ini");
+    std::atomic<int> failures{0};
+    const auto registerMany = [&](int page) {
+        SlotStore store(path); // each copy of the launcher has its own
+        for (int round = 0; round < 60; ++round) {
+            try {
+                store.edit([&](Settings& s) {
+                    registerFolder(s, std::to_string(page) + "F" + std::to_string(round), "f",
+                                   "C:\\");
+                });
+            } catch (const AppError&) {
+                ++failures;
+            }
+        }
+    };
+    std::thread first(registerMany, 1);
+    std::thread second(registerMany, 2);
+    first.join();
+    second.join();
+    EXPECT_EQ(failures, 0);
+    const Settings after = openSettings(path);
+    for (int page = 1; page <= 2; ++page) {
+        for (int round = 0; round < 60; ++round) {
+            EXPECT_EQ(readSlot(after, std::to_string(page) + "F" + std::to_string(round)).path,
+                      "C:\\")
+                << page << " " << round;
+        }
+    }
+}
+
+TEST(SettingsFileEdit, ALockHeldTooLongIsReportedAsAFailedSave) {
+    TempDir dir;
+    const auto path = dir.file("tarvok.ini");
+    const SettingsLock held(path);
+    try {
+        const SettingsLock waiting(path, 50);
+        ADD_FAILURE() << "the lock was had twice";
+    } catch (const AppError& e) {
+        EXPECT_NE(std::string(e.what()).find("を作成できません"), std::string::npos) << e.what();
+    }
 }
 
 TEST(SettingsFileSave, ReadOnlyOperationsNeverTouchTheFile) {

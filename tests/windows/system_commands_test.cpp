@@ -39,11 +39,13 @@ TEST_F(SystemCommandsTest, EnabledItemsOpenControlPanelThePromptAndTheFilesBesid
     UiDriver ui;
     ui.box(IDOK);
     auto& w = openRecording();
-    for (int id : {cmd::kMnControl, cmd::kMnMsdos, cmd::kMnWin, cmd::kMnImport, cmd::kMnScutAdd,
-                   cmd::kMnHelp, cmd::kMnReadme, cmd::kMnVer}) {
+    for (int id :
+         {cmd::kOpenControlPanel, cmd::kOpenCommandPrompt, cmd::kShutDownWindows, cmd::kMigrate,
+          cmd::kAddDesktopShortcut, cmd::kOpenHelp, cmd::kOpenReadMe, cmd::kShowAbout}) {
         EXPECT_FALSE(GetMenuState(GetMenu(w.hwnd()), static_cast<UINT>(id), 0) & MF_GRAYED) << id;
     }
-    for (int id : {cmd::kMnControl, cmd::kMnMsdos, cmd::kMnHelp, cmd::kMnReadme}) {
+    for (int id :
+         {cmd::kOpenControlPanel, cmd::kOpenCommandPrompt, cmd::kOpenHelp, cmd::kOpenReadMe}) {
         choose(id);
     }
     // On the NT family the prompt runs in the launcher's own current directory.
@@ -61,11 +63,11 @@ TEST_F(SystemCommandsTest, DesktopShortcutAsksFirstThenPointsAtTheProgramAndIsMa
     UiDriver ui;
     ui.box(IDCANCEL).box(IDYES).box(IDOK).box(IDOK);
     openRecording(desktop);
-    choose(cmd::kMnScutAdd);
+    choose(cmd::kAddDesktopShortcut);
     EXPECT_FALSE(test::fileExists(link)) << "Esc answers No";
-    choose(cmd::kMnScutAdd);
+    choose(cmd::kAddDesktopShortcut);
     EXPECT_EQ(resolveShortcut(link, nullptr).value_or(""), programFilePath());
-    choose(cmd::kMnScutAdd);
+    choose(cmd::kAddDesktopShortcut);
     ASSERT_EQ(ui.boxes().size(), 4u);
     EXPECT_EQ(ui.boxes()[0].caption, "情報");
     EXPECT_EQ(ui.boxes()[0].text, "デスクトップにショートカット\r\nを作成しますか？");
@@ -79,7 +81,7 @@ TEST_F(SystemCommandsTest, AShortcutThatCannotBeSavedIsReportedWithItsPathAndRea
     UiDriver ui;
     ui.box(IDYES).box(IDOK);
     openRecording(desktop);
-    choose(cmd::kMnScutAdd);
+    choose(cmd::kAddDesktopShortcut);
     ASSERT_EQ(ui.boxes().size(), 2u);
     const std::string head = shortcutNotSavedWarning(desktopShortcutPath(desktop), "");
     EXPECT_EQ(ui.boxes()[1].caption, "警告");
@@ -154,9 +156,9 @@ TEST_F(SystemCommandsTest, AboutBoxOpensItsLinkKeepsOpenOnEscAndClosesOnEnterOrC
         .dialog([](const DialogView& d) { d.key(VK_RETURN); })
         .dialog([](const DialogView& d) { d.close(); });
     openRecording();
-    choose(cmd::kMnVer);
+    choose(cmd::kShowAbout);
     EXPECT_EQ(ui.dialogs().size(), 3u) << "Esc left the box open, Enter closed it";
-    choose(cmd::kMnVer);
+    choose(cmd::kShowAbout);
     EXPECT_TRUE(ui.finished());
     EXPECT_EQ(ui.unexpected(), 0);
     EXPECT_EQ(caption, "製品名　ダルメDのペルノ COM");

@@ -1,0 +1,118 @@
+// Launching, drops, the address-send option and the window position: the commands that
+// need no dialog.
+#include "app/commands.h"
+
+#include "app/texts.h"
+#include "dialogs/file_picker_rules.h"
+#include "platform/controls.h"
+#include "platform/message_box.h"
+#include "platform/shell_items.h"
+#include "settings/slot_keys.h"
+
+namespace tarvok {
+
+Commands::Commands(LauncherScreen& screen, SlotStore& store, LauncherState& state,
+                   std::string programFolder, CommandOptions options)
+    : screen_(screen), store_(store), state_(state), programFolder_(std::move(programFolder)),
+      options_(std::move(options)) {
+    if (!options_.beep) {
+        options_.beep = defaultBeep;
+    }
+}
+
+std::string Commands::slotKeyOf(int keyNumber) const {
+    return slotKey(state_.page, keyNumber);
+}
+
+void Commands::catchUpOnUnreadStart() {
+    if (store_.unread()) {
+        (void)store_.read();
+    }
+}
+
+void Commands::launch(int keyNumber) {
+    // Read and dropped again before anything is opened: the launch never holds the settings
+    // file while the shell or a browser works.
+    const SlotRecord slot = readSlot(store_.read(), slotKeyOf(keyNumber));
+    const std::string& path = slot.path;
+    const std::string& url = slot.url;
+    switch (slot.state()) {
+    case SlotState::Program:
+        if (fileExists(path) || folderExists(path)) {
+            shellOpenItem(screen_.window(), path);
+        } else {
+            warningBox(screen_.window(),
+                       text::kMsgFileMissingHead + path + text::kMsgFileMissingTail);
+        }
+        return;
+    case SlotState::Empty:
+        options_.beep();
+        return;
+    case SlotState::Address:
+        break;
+    }
+    // An address too long for a DDE item could not reach a browser at all: the shell opens
+    // it with the default browser instead of the click doing nothing.
+    if (!state_.sendAddress || !BrowserDdeClient::fitsAnItem(url)) {
+        fileRun_.setFileName(url);
+        fileRun_.execute();
+        return;
+    }
+    sendAddressToBrowser(url);
+}
+
+void Commands::sendAddressToBrowser(const std::string& url) {
+    bool open = false;
+    {
+        // Waiting for a browser runs a message loop: no click may start another launch
+        // meanwhile.
+        const InputPause pause(screen_.window());
+        for (const char* service : {"netscape", "Iexplore"}) {
+            dde_.closeLink();
+            dde_.setLink(service, "WWW_OpenURL");
+            if (dde_.openLink()) {
+                open = true;
+                break;
+            }
+        }
+        if (open) {
+            // The browser opens the address as a side effect of the request; its reply is
+            // not used.
+            (void)dde_.request(url);
+            dde_.closeLink();
+        }
+    }
+    if (!open) {
+        warningBox(screen_.window(), text::kMsgNoBrowser);
+    }
+}
+
+void Commands::registerDrop(int keyNumber, const std::string& dropped) {
+    // The caption is what the shell shows for the item itself, a shortcut included.
+    const std::string caption = shellDisplayName(dropped);
+    // A shortcut that cannot be resolved is registered itself: launching it still opens
+    // whatever it points to, where an empty path would open nothing.
+    const std::string target = isShortcutPath(dropped)
+                                   ? resolveShortcut(dropped, screen_.window()).value_or(dropped)
+                                   : dropped;
+    const std::string key = slotKeyOf(keyNumber);
+    store_.edit([&](Settings& s) { tarvok::registerDrop(s, key, caption, target); });
+    // The glyph a page refresh would give the stored path (for a shortcut, its target).
+    screen_.showSlot(keyNumber, caption, target);
+}
+
+void Commands::toggleSendAddress() {
+    // The option to invert is the file's, not the start-up default.
+    catchUpOnUnreadStart();
+    state_.sendAddress = !state_.sendAddress;
+    screen_.showSendAddress();
+    store_.edit([&](Settings& s) { writeSendAddress(s, state_.sendAddress); });
+}
+
+void Commands::storePosition(POINT position) {
+    store_.edit([&](Settings& s) {
+        writeWindowPosition(s, WindowPosition{position.x, position.y});
+    });
+}
+
+} // namespace tarvok
