@@ -2,6 +2,7 @@
 // need no dialog.
 #include "app/commands.h"
 
+#include "app/menus.h"
 #include "app/texts.h"
 #include "dialogs/file_picker_rules.h"
 #include "platform/controls.h"
@@ -17,6 +18,45 @@ Commands::Commands(LauncherScreen& screen, SlotStore& store, LauncherState& stat
       options_(std::move(options)) {
     if (!options_.beep) {
         options_.beep = defaultBeep;
+    }
+}
+
+void Commands::run(int commandId, int slotMenuKey) {
+    switch (commandId) {
+    case cmd::kOpenControlPanel:
+        return openControlPanel();
+    case cmd::kOpenCommandPrompt:
+        return openCommandPrompt();
+    case cmd::kShutDownWindows:
+        return shutDownWindows();
+    case cmd::kEditPageNames:
+        return editPageNames();
+    case cmd::kClearPage:
+        return clearPage();
+    case cmd::kMigrate:
+        return migrateEarlierData();
+    case cmd::kToggleSendAddress:
+        return toggleSendAddress();
+    case cmd::kAddDesktopShortcut:
+        return addDesktopShortcut();
+    case cmd::kOpenHelp:
+        return openHelp();
+    case cmd::kOpenReadMe:
+        return openReadMe();
+    case cmd::kShowAbout:
+        return showAbout();
+    case cmd::kRegisterFromStartMenu:
+        return registerFromStartMenu(slotMenuKey);
+    case cmd::kRegisterFileOrFolder:
+        return registerFileOrFolder(slotMenuKey);
+    case cmd::kRegisterAddress:
+        return registerAddress(slotMenuKey);
+    case cmd::kRenameSlot:
+        return renameSlot(slotMenuKey);
+    case cmd::kClearSlot:
+        return clearSlot(slotMenuKey);
+    default:
+        return;
     }
 }
 

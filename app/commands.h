@@ -58,6 +58,9 @@ class Commands {
     Commands(LauncherScreen& screen, SlotStore& store, LauncherState& state,
              std::string programFolder, CommandOptions options);
 
+    // A command of the menus; the slot menu's act on the button `slotMenuKey`.
+    void run(int commandId, int slotMenuKey);
+
     // F2 to F11 and the slot buttons: opens what the slot holds (a program, document,
     // shortcut or folder through the shell; an address through the shell or a running
     // browser); beeps for an empty slot.

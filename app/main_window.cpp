@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "platform/drop.h"
+#include "platform/keyboard_navigation.h"
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
@@ -186,13 +187,17 @@ void MainWindow::showSendAddress() {
                   MF_BYCOMMAND | (state_.sendAddress ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void MainWindow::close(const std::function<void()>& afterStoring) {
+void MainWindow::storePosition() {
     try {
         commands_.storePosition(storedWindowPosition(hwnd_));
     } catch (const std::exception& e) {
         // Only the position is lost; a launcher that cannot be closed would be worse.
         reportUnhandledError(hwnd_, e);
     }
+}
+
+void MainWindow::close(const std::function<void()>& afterStoring) {
+    storePosition();
     if (afterStoring) {
         afterStoring();
     }
@@ -211,51 +216,12 @@ bool MainWindow::preTranslateMessage(MSG& message) const {
     if (TranslateAcceleratorW(hwnd_, accelerators_.get(), &message) != 0) {
         return true;
     }
-    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
-        return false;
-    }
-    const UINT key = static_cast<UINT>(message.wParam);
-    if (key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN ||
-        key == VK_MENU) {
-        // The keyboard is in use: from now on the focus shows.
-        showFocusCues(hwnd_);
-    }
-    if (message.message != WM_KEYDOWN) {
-        return false;
-    }
-    // Tab, the arrow keys and Enter move between the buttons and press them, as in a dialog.
-    // The dialog manager itself is not used: it would take an "&" in a user's caption for an
-    // access key, so typing that letter would launch the slot.
-    if (key == VK_TAB) {
-        const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-        const HWND focus = GetFocus();
-        if (HWND next = GetNextDlgTabItem(hwnd_, IsChild(hwnd_, focus) ? focus : nullptr, back)) {
-            SetFocus(next);
-        }
-        return true;
-    }
-    if (key == VK_RETURN) {
-        pressFocusedButton();
-        return true;
-    }
     // The arrow keys walk the column of slot buttons, and the row of page buttons as option
     // buttons do (the page follows). The dialog manager cannot do it here: the key labels
     // stand between the slot buttons.
-    const int step = key == VK_UP || key == VK_LEFT      ? -1
-                     : key == VK_DOWN || key == VK_RIGHT ? 1
-                                                         : 0;
-    return step != 0 && (slots_.walk(GetFocus(), step) || pageBar_.walk(GetFocus(), step));
-}
-
-void MainWindow::pressFocusedButton() const {
-    const HWND focus = GetFocus();
-    if (focus != nullptr && focus != hwnd_ && IsChild(hwnd_, focus)) {
-        wchar_t cls[16] = {};
-        GetClassNameW(focus, cls, 16);
-        if (lstrcmpiW(cls, L"Button") == 0) {
-            SendMessageW(focus, BM_CLICK, 0, 0);
-        }
-    }
+    return navigateByKeyboard(hwnd_, message, [this](HWND focus, int step) {
+        return slots_.walk(focus, step) || pageBar_.walk(focus, step);
+    });
 }
 
 void MainWindow::onCommand(int id, int notification, HWND control) {
@@ -280,45 +246,11 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
         onFunctionKey(id - cmd::kFunctionKeyBase);
         return;
     }
-    switch (id) {
-    case cmd::kOpenControlPanel:
-        return commands_.openControlPanel();
-    case cmd::kOpenCommandPrompt:
-        return commands_.openCommandPrompt();
-    case cmd::kCloseLauncher:
+    if (id == cmd::kCloseLauncher) {
         SendMessageW(hwnd_, WM_CLOSE, 0, 0);
         return;
-    case cmd::kShutDownWindows:
-        return commands_.shutDownWindows();
-    case cmd::kEditPageNames:
-        return commands_.editPageNames();
-    case cmd::kClearPage:
-        return commands_.clearPage();
-    case cmd::kMigrate:
-        return commands_.migrateEarlierData();
-    case cmd::kToggleSendAddress:
-        return commands_.toggleSendAddress();
-    case cmd::kAddDesktopShortcut:
-        return commands_.addDesktopShortcut();
-    case cmd::kOpenHelp:
-        return commands_.openHelp();
-    case cmd::kOpenReadMe:
-        return commands_.openReadMe();
-    case cmd::kShowAbout:
-        return commands_.showAbout();
-    case cmd::kRegisterFromStartMenu:
-        return commands_.registerFromStartMenu(slotMenuKey_);
-    case cmd::kRegisterFileOrFolder:
-        return commands_.registerFileOrFolder(slotMenuKey_);
-    case cmd::kRegisterAddress:
-        return commands_.registerAddress(slotMenuKey_);
-    case cmd::kRenameSlot:
-        return commands_.renameSlot(slotMenuKey_);
-    case cmd::kClearSlot:
-        return commands_.clearSlot(slotMenuKey_);
-    default:
-        return;
     }
+    commands_.run(id, slotMenuKey_);
 }
 
 void MainWindow::onFunctionKey(int virtualKey) {
@@ -422,11 +354,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Windows is ending the session: this window gets no WM_CLOSE, but the position is
         // kept all the same.
         if (wParam) {
-            try {
-                commands_.storePosition(storedWindowPosition(hwnd_));
-            } catch (const std::exception& e) {
-                reportUnhandledError(hwnd_, e);
-            }
+            storePosition();
         }
         return 0;
     case WM_DESTROY:

@@ -67,7 +67,7 @@ class MainWindow final : private LauncherScreen {
     void onFunctionKey(int virtualKey);
     void showSlotMenu(HWND button, LPARAM at);
     void onDropFiles(HDROP drop);
-    void pressFocusedButton() const;
+    void storePosition();
     LRESULT onCtlColorStatic(HDC dc, HWND control) const;
 
     // What the commands see of the window.

@@ -33,6 +33,7 @@ add_library(tarvok_platform STATIC
     platform/folder_browser.cpp
     platform/folder_list_view.cpp
     platform/glyph.cpp
+    platform/keyboard_navigation.cpp
     platform/message_box.cpp
     platform/settings_file.cpp
     platform/shell.cpp
