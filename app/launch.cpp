@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
 #include "platform/shell.h"
+#include "settings/text_format.h"
 
 namespace tarvok {
 
@@ -19,7 +20,7 @@ void MainWindow::launchSlot(const std::string& slotKey) {
         if (fileExists(path) || folderExists(path)) {
             shellOpenItem(hwnd_, path);
         } else {
-            warningBox(hwnd_, text::kMsgFileMissingHead + path + text::kMsgFileMissingTail);
+            warningBox(hwnd_, formatMessage(text::kMsgFileMissing, {path}));
         }
         return;
     case SlotState::Empty:
