@@ -2,6 +2,7 @@
 
 #include "dialogs/about_box_texts.h"
 #include "platform/text.h"
+#include "settings/text_format.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ AboutBox::AboutBox(const std::string& applicationTitle,
                    .escapeCancels = false,
                    .closeBoxCancels = true}),
       openAddress_(std::move(openAddress)) {
-    setCaption(text::kAboutCaptionHead + applicationTitle);
+    setCaption(formatMessage(text::kAboutCaption, {applicationTitle}));
 }
 
 void AboutBox::build() {
