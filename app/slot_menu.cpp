@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
+#include "platform/ui_texts.h"
 #include "platform/unhandled.h"
 #include "settings/errors.h"
 
@@ -39,7 +40,7 @@ void MainWindow::renameSlot() {
             return;
         }
         if (name->empty()) {
-            warningBox(hwnd_, text::kMsgNameMissing);
+            warningBox(hwnd_, ui::kMsgButtonNameMissing);
             shown = slotMenuCaption();
             continue;
         }

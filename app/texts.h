@@ -62,9 +62,6 @@ inline constexpr char kAskClearPage[] =
     "表示している\r\n\r\nページ番号： %s\r\nページネーム：　%s\r\n\r\n"
     "の\"すべての情報\"を消去してもよろしいですか？";
 
-// Naming a slot.
-inline constexpr char kMsgNameMissing[] = "ボタン名が未入力です";
-
 // System and utility commands.
 inline constexpr char kControlPanelFile[] = "CONTROL.EXE";
 inline constexpr char kHelpFile[] = "tarvok_00.html";

@@ -15,7 +15,6 @@ inline constexpr char kPickerFileLabel[] = "ファイル名：[ﾌｧｲﾙ登�
 inline constexpr char kPickerFilter[] = "ﾌｧｲﾙの種類\nすべて\nｱﾌﾟﾘｹｰｼｮﾝ\nｼｮｰﾄｶｯﾄ";
 inline constexpr char kPickerNameLabel[] = "ボタン名(ﾌｫﾙﾀﾞ選択時の初期表示はﾊﾟｽ)";
 inline constexpr char kPickerRegisterFile[] = "ﾌｧｲﾙ登録";
-inline constexpr char kPickerCancel[] = "キャンセル";
 inline constexpr char kPickerRegisterFolder[] = "ﾌｫﾙﾀﾞ登録";
 
 // Drive box entries. %1 is the drive letter; for fixed, CD-ROM and RAM drives %2 is the
@@ -25,7 +24,6 @@ inline constexpr char kDriveWithDetail[] = "%s: %s";
 inline constexpr char kVolumeLabel[] = "[%s]";
 inline constexpr char kDriveAlone[] = "%s:";
 
-inline constexpr char kMsgPickerNameMissing[] = "ボタン名が未入力です";
 inline constexpr char kMsgNoFileSelected[] = "ファイルが選択されていません";
 
 } // namespace tarvok::text

@@ -16,7 +16,6 @@ inline constexpr char kImportExLabel[] =
     "*EX版の方は変更ﾎﾞﾀﾝでﾌｫﾙﾀﾞを \\tarvok1e に変更して下さい(任意)";
 inline constexpr char kImportChange[] = "変更...";
 inline constexpr char kImportRun[] = "実行";
-inline constexpr char kImportCancel[] = "キャンセル";
 
 inline constexpr char kBrowseTitle[] = "以前のペルノのあるフォルダ　を選択して下さい";
 
