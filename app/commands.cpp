@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
 #include "settings/slot_keys.h"
+#include "settings/text_format.h"
 
 namespace tarvok {
 
@@ -81,8 +82,7 @@ void Commands::launch(int keyNumber) {
         if (fileExists(path) || folderExists(path)) {
             shellOpenItem(screen_.window(), path);
         } else {
-            warningBox(screen_.window(),
-                       text::kMsgFileMissingHead + path + text::kMsgFileMissingTail);
+            warningBox(screen_.window(), formatMessage(text::kMsgFileMissing, {path}));
         }
         return;
     case SlotState::Empty:

@@ -98,8 +98,9 @@ class Commands {
 
   private:
     std::string slotKeyOf(int keyNumber) const;
-    // The question before replacing the other kind of target; true to go on.
-    bool confirmReplacing(const char* firstPiece, int keyNumber, const char* menuCaption);
+    // The question before replacing the other kind of target (`heldKind` names what the slot
+    // holds); true to go on.
+    bool confirmReplacing(const char* heldKind, int keyNumber, const char* menuCaption);
     // Reads the file once when the start could not, so what a command shows or stores of the
     // names and options is the file's.
     void catchUpOnUnreadStart();

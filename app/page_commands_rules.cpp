@@ -1,18 +1,12 @@
 #include "app/page_commands_rules.h"
 
 #include "app/texts.h"
+#include "settings/text_format.h"
 
 namespace tarvok {
 
 std::string clearPageQuestion(int page, std::string_view pageName) {
-    std::string text(text::kAskClearPageHead);
-    text.append(std::to_string(page));
-    text.append("\r\n");
-    text.append(text::kAskClearPageNameHead);
-    text.append(pageName);
-    text.append("\r\n\r\n");
-    text.append(text::kAskClearPageTail);
-    return text;
+    return formatMessage(text::kAskClearPage, {std::to_string(page), pageName});
 }
 
 } // namespace tarvok

@@ -5,8 +5,7 @@
 
 namespace tarvok {
 
-// The confirmation before a whole page is cleared: the page's number and name between the
-// pieces of the question.
+// The confirmation before a whole page is cleared, naming the page by number and name.
 std::string clearPageQuestion(int page, std::string_view pageName);
 
 } // namespace tarvok

@@ -12,14 +12,15 @@
 #include "platform/drives.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
+#include "platform/ui_texts.h"
 #include "platform/unhandled.h"
 #include "settings/errors.h"
 
 namespace tarvok {
 
-bool Commands::confirmReplacing(const char* firstPiece, int keyNumber, const char* menuCaption) {
-    return askInformationYesNo(
-        screen_.window(), replaceQuestion(firstPiece, screen_.caption(keyNumber), menuCaption));
+bool Commands::confirmReplacing(const char* heldKind, int keyNumber, const char* menuCaption) {
+    return askInformationYesNo(screen_.window(),
+                               replaceQuestion(heldKind, screen_.caption(keyNumber), menuCaption));
 }
 
 void Commands::registerFromStartMenu(int keyNumber) {
@@ -127,7 +128,7 @@ void Commands::renameSlot(int keyNumber) {
             return;
         }
         if (name->empty()) {
-            warningBox(screen_.window(), text::kMsgNameMissing);
+            warningBox(screen_.window(), ui::kMsgButtonNameMissing);
             shown = screen_.caption(keyNumber);
             continue;
         }

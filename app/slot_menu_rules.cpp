@@ -1,33 +1,17 @@
 #include "app/slot_menu_rules.h"
 
 #include "app/texts.h"
+#include "settings/text_format.h"
 
 namespace tarvok {
 
-namespace {
-constexpr std::string_view kTwoBreaks = "\r\n\r\n";
-}
-
 std::string replaceQuestion(std::string_view head, std::string_view caption,
                             std::string_view menuCaption) {
-    std::string text(head);
-    text.append(caption);
-    text.append(kTwoBreaks);
-    text.append(text::kAskReplaceMiddle);
-    text.append(kTwoBreaks);
-    text.append(text::kAskReplaceIndent);
-    text.append(menuCaption);
-    text.append(kTwoBreaks);
-    text.append(text::kAskReplaceTail);
-    return text;
+    return formatMessage(text::kAskReplace, {head, caption, menuCaption});
 }
 
 std::string clearSlotQuestion(std::string_view caption) {
-    std::string text(text::kAskClearSlotHead);
-    text.append(caption);
-    text.append(kTwoBreaks);
-    text.append(text::kAskClearSlotTail);
-    return text;
+    return formatMessage(text::kAskClearSlot, {caption});
 }
 
 } // namespace tarvok

@@ -6,7 +6,7 @@
 namespace tarvok {
 
 // The question asked before a registration replaces a slot's other kind of target.
-// `head` is the piece naming what the slot holds now.
+// `head` names what the slot holds now: text::kAskReplaceAddressHead or kAskReplaceProgramHead.
 std::string replaceQuestion(std::string_view head, std::string_view caption,
                             std::string_view menuCaption);
 

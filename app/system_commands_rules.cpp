@@ -1,6 +1,7 @@
 #include "app/system_commands_rules.h"
 
 #include "app/texts.h"
+#include "settings/text_format.h"
 
 namespace tarvok {
 
@@ -24,11 +25,11 @@ std::string desktopShortcutPath(std::string_view desktopFolder) {
 }
 
 std::string notBesideProgramWarning(std::string_view fileName) {
-    return text::kMsgNotBesideProgramHead + std::string(fileName) + text::kMsgNotBesideProgramTail;
+    return formatMessage(text::kMsgNotBesideProgram, {fileName});
 }
 
 std::string shortcutNotSavedWarning(std::string_view path, std::string_view reason) {
-    return text::kMsgShortcutNotSaved + std::string(path) + "\r\n\r\n" + std::string(reason);
+    return formatMessage(text::kMsgShortcutNotSaved, {path, reason});
 }
 
 } // namespace tarvok

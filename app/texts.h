@@ -11,10 +11,8 @@ inline constexpr char kPageNameDesign[] = "ダミー";
 // The key labels read "Ｆ" (full-width) followed by the key number in ASCII digits.
 inline constexpr char kKeyLabelPrefix[] = "Ｆ";
 
-// Launching. The path stands between the two pieces; each piece has an ideographic space
-// on the side of the path.
-inline constexpr char kMsgFileMissingHead[] = "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　";
-inline constexpr char kMsgFileMissingTail[] = "　がありません";
+// Launching. %s is the slot's path; an ideographic space stands on each side of it.
+inline constexpr char kMsgFileMissing[] = "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　%s　がありません";
 inline constexpr char kMsgNoBrowser[] =
     "ブラウザが起動されていません。あるいは\r\nこのソフトでは未対応のブラウザです";
 
@@ -44,42 +42,37 @@ inline constexpr char kMenuRegisterAddress[] = "ﾎｰﾑﾍﾟｰｼﾞやﾒ�
 inline constexpr char kMenuRename[] = "名前の変更...";
 inline constexpr char kMenuClearSlot[] = "設定の削除";
 
-// The question before a registration replaces the other kind of target, in nine pieces:
-// first piece, the button's caption, two line breaks, the middle, two line breaks, an
-// ideographic space, the menu item's caption, two line breaks, the end.
-inline constexpr char kAskReplaceAddressHead[] = "既にﾎｰﾑﾍﾟｰｼﾞ/ﾒｰﾙｱﾄﾞﾚｽとして\r\n\r\n　";
-inline constexpr char kAskReplaceProgramHead[] =
-    "既にプログラム(ファイル／フォルダ)として\r\n\r\n　";
-inline constexpr char kAskReplaceMiddle[] = "が設定されていますが、";
-inline constexpr char kAskReplaceIndent[] = "　";
-inline constexpr char kAskReplaceTail[] = "をされますか？";
+// The question before a registration replaces the other kind of target. %1 is what the slot
+// holds now (one of the two heads below), %2 the button's caption, %3 the caption of the menu
+// item chosen. The indents are ideographic spaces.
+inline constexpr char kAskReplace[] =
+    "既に%sとして\r\n\r\n　%s\r\n\r\nが設定されていますが、\r\n\r\n"
+    "　%s\r\n\r\nをされますか？";
+inline constexpr char kAskReplaceAddressHead[] = "ﾎｰﾑﾍﾟｰｼﾞ/ﾒｰﾙｱﾄﾞﾚｽ";
+inline constexpr char kAskReplaceProgramHead[] = "プログラム(ファイル／フォルダ)";
 
-// Clearing a slot: the head, the caption, two line breaks, the tail.
-inline constexpr char kAskClearSlotHead[] = "このボタンに設定している　\r\n\r\n　　";
-inline constexpr char kAskClearSlotTail[] = "の情報を消去してもよろしいですか？";
+// Clearing a slot. %s is the button's caption, after two ideographic spaces.
+inline constexpr char kAskClearSlot[] =
+    "このボタンに設定している　\r\n\r\n　　%s\r\n\r\nの情報を消去してもよろしいですか？";
 
-// Clearing the page shown: the head, the page number, one line break, the name head, the
-// page's name, two line breaks, the tail. The double quotes belong to the text.
-inline constexpr char kAskClearPageHead[] = "表示している\r\n\r\nページ番号： ";
-inline constexpr char kAskClearPageNameHead[] = "ページネーム：　";
-inline constexpr char kAskClearPageTail[] = "の\"すべての情報\"を消去してもよろしいですか？";
-
-// Naming a slot.
-inline constexpr char kMsgNameMissing[] = "ボタン名が未入力です";
+// Clearing the page shown. %1 is the page number in decimal digits, %2 the page's name. The
+// number follows an ASCII space, the name an ideographic space; the double quotes belong to
+// the text.
+inline constexpr char kAskClearPage[] =
+    "表示している\r\n\r\nページ番号： %s\r\nページネーム：　%s\r\n\r\n"
+    "の\"すべての情報\"を消去してもよろしいですか？";
 
 // System and utility commands.
 inline constexpr char kControlPanelFile[] = "CONTROL.EXE";
 inline constexpr char kHelpFile[] = "tarvok_00.html";
 inline constexpr char kReadMeFile[] = "お読み下さい.txt";
-// A help or read-me file missing: the file name stands between the pieces, each of which has
-// an ASCII space on the side of the name.
-inline constexpr char kMsgNotBesideProgramHead[] = "このソフトと同じフォルダに ";
-inline constexpr char kMsgNotBesideProgramTail[] = " が見つかりません";
+// A help or read-me file missing. %s is the file's name, with an ASCII space on each side.
+inline constexpr char kMsgNotBesideProgram[] = "このソフトと同じフォルダに %s が見つかりません";
 inline constexpr char kMsgShortcutExists[] = "ショートカットはすでにあります";
 inline constexpr char kAskCreateShortcut[] = "デスクトップにショートカット\r\nを作成しますか？";
 inline constexpr char kMsgShortcutCreated[] = "ショートカットは作成されました";
-// Saving the shortcut failed: this head, the shortcut's path, two line breaks, the system's
-// reason.
-inline constexpr char kMsgShortcutNotSaved[] = "ショートカットを作成できませんでした\r\n\r\n";
+// Saving the shortcut failed. %1 is the shortcut's path, %2 the system's reason.
+inline constexpr char kMsgShortcutNotSaved[] =
+    "ショートカットを作成できませんでした\r\n\r\n%s\r\n\r\n%s";
 
 } // namespace tarvok::text

@@ -2,6 +2,8 @@
 
 #include "dialogs/about_box_texts.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
+#include "settings/text_format.h"
 
 #include <algorithm>
 
@@ -18,7 +20,7 @@ constexpr Box kLinkBox{8, 56, 221, 13};
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 const ControlSpec kControls[] = {
-    {Kind::DefaultButton, IDOK, text::kAboutOk, {167, 84, 75, 25}},
+    {Kind::DefaultButton, IDOK, ui::kButtonOk, {167, 84, 75, 25}},
 };
 
 } // namespace
@@ -32,7 +34,7 @@ AboutBox::AboutBox(const std::string& applicationTitle,
                    .escapeCancels = false,
                    .closeBoxCancels = true}),
       openAddress_(std::move(openAddress)) {
-    setCaption(text::kAboutCaptionHead + applicationTitle);
+    setCaption(formatMessage(text::kAboutCaption, {applicationTitle}));
 }
 
 void AboutBox::build() {

@@ -3,11 +3,9 @@
 // Every text of the about box, by role.
 namespace tarvok::text {
 
-// The caller's caption: this head (ending in an ideographic space), then the application
-// title.
-inline constexpr char kAboutCaptionHead[] = "製品名　";
+// The caption. %s is the application title, after an ideographic space.
+inline constexpr char kAboutCaption[] = "製品名　%s";
 inline constexpr char kAboutVersionLine[] = "バージョン番号　２．０L(最終)　";
-inline constexpr char kAboutOk[] = "OK";
 // The project's home page: the link's text and the address it opens.
 inline constexpr char kHomePage[] = "https://www.example.jp/tarvok/";
 

@@ -7,6 +7,7 @@
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
 
 namespace tarvok {
 
@@ -30,8 +31,8 @@ const ControlSpec kControls[] = {
     {Kind::RadioGroup, Id::kKindGroupId, text::kAddressKinds, {364, 40, 173, 57}, 0, 1, kFixed},
     {Kind::Label, Id::kAddressLabelId, text::kAddressLabel, {8, 83, 0, 0}, kFieldFont},
     {Kind::Edit, Id::kAddressId, "", {8, 104, 577, 21}, kFieldFont},
-    {Kind::Button, Id::kRegisterId, text::kAddressRegister, {183, 132, 75, 25}},
-    {Kind::Button, IDCANCEL, text::kAddressCancel, {263, 132, 75, 25}},
+    {Kind::Button, Id::kRegisterId, ui::kButtonRegister, {183, 132, 75, 25}},
+    {Kind::Button, IDCANCEL, ui::kButtonCancel, {263, 132, 75, 25}},
 };
 
 constexpr char kWindowInfoTopic[] = "WWW_GetWindowInfo";

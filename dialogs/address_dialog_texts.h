@@ -13,8 +13,6 @@ inline constexpr char kKeepTitle[] = "タイトルを残す";
 // ideographic space.
 inline constexpr char kAddressKinds[] = "\nﾎｰﾑﾍﾟｰｼﾞ　http://\nﾒｰﾙｱﾄﾞﾚｽ　mailto:";
 inline constexpr char kAddressLabel[] = "ホームページ／メールアドレス";
-inline constexpr char kAddressRegister[] = "登録";
-inline constexpr char kAddressCancel[] = "キャンセル";
 
 // What the address field starts with for each kind; a new address starts as a home page.
 inline constexpr char kHomePagePrefix[] = "http://";

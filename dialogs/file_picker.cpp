@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
 
 #include <algorithm>
 
@@ -32,7 +33,7 @@ const ControlSpec kInputs[] = {
     {Kind::RadioGroup, FilePicker::kFilterId, text::kPickerFilter, {272, 241, 265, 33}, 0, 3},
     {Kind::Edit, FilePicker::kNameId, "", {24, 280, 498, 21}, kFieldFontPixels},
     {Kind::Button, FilePicker::kRegisterFileId, text::kPickerRegisterFile, {136, 320, 83, 25}},
-    {Kind::Button, IDCANCEL, text::kPickerCancel, {223, 320, 75, 25}},
+    {Kind::Button, IDCANCEL, ui::kButtonCancel, {223, 320, 75, 25}},
     {Kind::Button, FilePicker::kRegisterFolderId, text::kPickerRegisterFolder, {376, 320, 83, 25}},
 };
 
@@ -395,7 +396,7 @@ bool FilePicker::nameGiven() {
     if (!text(kNameId).empty()) {
         return true;
     }
-    warningBox(hwnd(), text::kMsgPickerNameMissing);
+    warningBox(hwnd(), ui::kMsgButtonNameMissing);
     focusOn(kNameId);
     return false;
 }

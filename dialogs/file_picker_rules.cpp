@@ -230,7 +230,7 @@ std::string driveEntry(char letter, DriveKind kind, std::string_view lowerLabel,
     case DriveKind::Unknown:
         break;
     }
-    return name + ":";
+    return formatMessage(text::kDriveAlone, {name});
 }
 
 } // namespace tarvok

@@ -15,15 +15,15 @@ inline constexpr char kPickerFileLabel[] = "ファイル名：[ﾌｧｲﾙ登�
 inline constexpr char kPickerFilter[] = "ﾌｧｲﾙの種類\nすべて\nｱﾌﾟﾘｹｰｼｮﾝ\nｼｮｰﾄｶｯﾄ";
 inline constexpr char kPickerNameLabel[] = "ボタン名(ﾌｫﾙﾀﾞ選択時の初期表示はﾊﾟｽ)";
 inline constexpr char kPickerRegisterFile[] = "ﾌｧｲﾙ登録";
-inline constexpr char kPickerCancel[] = "キャンセル";
 inline constexpr char kPickerRegisterFolder[] = "ﾌｫﾙﾀﾞ登録";
 
-// Drive box entries: the letter, then for fixed, CD-ROM and RAM drives the volume label in
-// brackets, for network drives the remote name.
+// Drive box entries. %1 is the drive letter; for fixed, CD-ROM and RAM drives %2 is the
+// volume label in brackets (kVolumeLabel, whose %s is the label), for network drives the
+// remote name; other drives show the letter alone.
 inline constexpr char kDriveWithDetail[] = "%s: %s";
 inline constexpr char kVolumeLabel[] = "[%s]";
+inline constexpr char kDriveAlone[] = "%s:";
 
-inline constexpr char kMsgPickerNameMissing[] = "ボタン名が未入力です";
 inline constexpr char kMsgNoFileSelected[] = "ファイルが選択されていません";
 
 } // namespace tarvok::text

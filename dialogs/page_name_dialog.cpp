@@ -3,6 +3,7 @@
 #include "dialogs/page_name_dialog_texts.h"
 #include "platform/cp932_codec.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
 #include "settings/slot_keys.h"
 
 namespace tarvok {
@@ -20,8 +21,8 @@ constexpr int kLabelGap = 15;
 constexpr int kLabelFont = 13;
 
 const ControlSpec kButtons[] = {
-    {Kind::Button, PageNameDialog::kOkId, text::kPageNameOk, {23, 181, 75, 25}},
-    {Kind::Button, IDCANCEL, text::kPageNameCancel, {103, 181, 75, 25}},
+    {Kind::Button, PageNameDialog::kOkId, ui::kButtonOk, {23, 181, 75, 25}},
+    {Kind::Button, IDCANCEL, ui::kButtonCancel, {103, 181, 75, 25}},
     // Last, so it lies under the fields and labels it encloses.
     {Kind::Frame, PageNameDialog::kFrameId, "", {8, 7, 185, 167}},
 };

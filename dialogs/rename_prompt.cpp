@@ -1,6 +1,7 @@
 #include "dialogs/rename_prompt.h"
 
 #include "dialogs/rename_prompt_texts.h"
+#include "platform/ui_texts.h"
 
 namespace tarvok {
 
@@ -11,8 +12,8 @@ using Kind = ControlSpec::Kind;
 const ControlSpec kControls[] = {
     {Kind::Label, RenamePrompt::kPromptId, text::kRenamePrompt, {12, 12, 0, 0}},
     {Kind::Edit, RenamePrompt::kNameId, "", {12, 32, 276, 21}},
-    {Kind::DefaultButton, IDOK, text::kRenameOk, {69, 68, 75, 25}},
-    {Kind::Button, IDCANCEL, text::kRenameCancel, {156, 68, 75, 25}},
+    {Kind::DefaultButton, IDOK, ui::kButtonOk, {69, 68, 75, 25}},
+    {Kind::Button, IDCANCEL, ui::kButtonCancel, {156, 68, 75, 25}},
 };
 
 } // namespace

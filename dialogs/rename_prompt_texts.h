@@ -5,7 +5,5 @@ namespace tarvok::text {
 
 inline constexpr char kRenameCaption[] = "名前の変更";
 inline constexpr char kRenamePrompt[] = "ボタン名を入力して下さい";
-inline constexpr char kRenameOk[] = "OK";
-inline constexpr char kRenameCancel[] = "キャンセル";
 
 } // namespace tarvok::text

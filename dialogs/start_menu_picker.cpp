@@ -4,6 +4,7 @@
 #include "dialogs/start_menu_picker_texts.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
+#include "platform/ui_texts.h"
 
 namespace tarvok {
 
@@ -28,8 +29,8 @@ const ControlSpec kControls[] = {
     {Kind::SpeedButton, Id::kAllUsersId, text::kAllUsersFolder, {8, 338, 115, 25}},
     {Kind::Label, Id::kNameLabelId, text::kButtonNameLabel, {150, 314, 0, 0}, kLabelFont},
     {Kind::Edit, Id::kNameId, "", {208, 310, 207, 21}, kLabelFont},
-    {Kind::Button, Id::kRegisterId, text::kPickerRegister, {207, 338, 75, 25}},
-    {Kind::Button, IDCANCEL, text::kPickerCancel, {287, 338, 75, 25}},
+    {Kind::Button, Id::kRegisterId, ui::kButtonRegister, {207, 338, 75, 25}},
+    {Kind::Button, IDCANCEL, ui::kButtonCancel, {287, 338, 75, 25}},
 };
 
 } // namespace
@@ -126,7 +127,7 @@ void StartMenuPicker::switchTo(const std::string& folder) {
 void StartMenuPicker::registerShortcut() {
     const std::string name = text(kNameId);
     if (name.empty()) {
-        warningBox(hwnd(), text::kMsgButtonNameMissing);
+        warningBox(hwnd(), ui::kMsgButtonNameMissing);
         focusOn(kNameId);
         return;
     }

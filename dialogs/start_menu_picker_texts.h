@@ -11,10 +11,7 @@ inline constexpr char kTypeColumn[] = "ファイルの種類";
 inline constexpr char kCurrentUserFolder[] = "現ﾕｰｻﾞのﾌｫﾙﾀﾞ";
 inline constexpr char kAllUsersFolder[] = "全ﾕｰｻﾞのﾌｫﾙﾀﾞ";
 inline constexpr char kButtonNameLabel[] = "ボタン名";
-inline constexpr char kPickerRegister[] = "登録";
-inline constexpr char kPickerCancel[] = "キャンセル";
 
-inline constexpr char kMsgButtonNameMissing[] = "ボタン名が未入力です";
 inline constexpr char kMsgNoShortcutSelected[] = "ショートカットが選択されていません";
 inline constexpr char kMsgChooseShortcut[] = "ショートカットを選択して下さい";
 

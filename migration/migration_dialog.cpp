@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/shell.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
 
 namespace tarvok {
 
@@ -19,7 +20,7 @@ constexpr POINT kHintAt{10, 23};
 
 const ControlSpec kControls[] = {
     {Kind::Button, MigrationDialog::kRunId, text::kImportRun, {127, 84, 75, 25}},
-    {Kind::Button, IDCANCEL, text::kImportCancel, {207, 84, 75, 25}},
+    {Kind::Button, IDCANCEL, ui::kButtonCancel, {207, 84, 75, 25}},
     {Kind::ReadOnlyEdit, MigrationDialog::kPathId, "", {8, 40, 321, 20}},
     {Kind::SpeedButton, MigrationDialog::kChangeId, text::kImportChange, {336, 40, 57, 25}},
     {Kind::Label, MigrationDialog::kExLabelId, text::kImportExLabel, {8, 120, 348, 12}},

@@ -9,30 +9,30 @@ inline constexpr char kEarlierDataFile[] = "tarvok.in";
 // Where the earlier version installed itself.
 inline constexpr char kEarlierDefaultFolder[] = "C:\\Program Files\\Velquor\\tarvok1c\\";
 
-// The two lines painted on the face: the first names the data file between its pieces.
-inline constexpr char kImportHeadingHead[] = "Ver.1.02以前のデータファイル（";
-inline constexpr char kImportHeadingTail[] = "）の指定";
+// The two lines painted on the face. %s in the first is the data file's name.
+inline constexpr char kImportHeading[] = "Ver.1.02以前のデータファイル（%s）の指定";
 inline constexpr char kImportHint[] = "※ｾｯﾄｱｯﾌﾟ先が異なる場合は変更ﾎﾞﾀﾝで変更して下さい";
 inline constexpr char kImportExLabel[] =
     "*EX版の方は変更ﾎﾞﾀﾝでﾌｫﾙﾀﾞを \\tarvok1e に変更して下さい(任意)";
 inline constexpr char kImportChange[] = "変更...";
 inline constexpr char kImportRun[] = "実行";
-inline constexpr char kImportCancel[] = "キャンセル";
 
 inline constexpr char kBrowseTitle[] = "以前のペルノのあるフォルダ　を選択して下さい";
 
-// The data file lies in the program's own folder: head, file name, middle, two line breaks,
-// tail. The head quotes 元 with ASCII double quotes.
-inline constexpr char kSameFolderHead[] = "移行\"元\"として、旧データ（";
-inline constexpr char kSameFolderMiddle[] = "）のある";
-inline constexpr char kSameFolderTail[] = "別のフォルダ　を選択して下さい！";
+// The data file lies in the program's own folder. %s is the data file's name; 元 is quoted
+// with ASCII double quotes.
+inline constexpr char kMsgSameFolder[] =
+    "移行\"元\"として、旧データ（%s）のある\r\n\r\n別のフォルダ　を選択して下さい！";
 
-// A folder without the data file, or a path whose folder is missing: the folder stands
-// between the pieces, the line breaks after the second piece.
-inline constexpr char kNamedHead[] = "指定した ";
-inline constexpr char kFolderWord[] = " フォルダ ";
-inline constexpr char kFolderHasNo[] = " フォルダには ";
-inline constexpr char kDoesNotExist[] = " が存在しません";
+// 実行 on a path whose folder is missing. %s is the folder, without a trailing backslash.
+inline constexpr char kMsgMissingFolder[] = "指定した %s フォルダ \r\n\r\n が存在しません";
+// 実行 on a path whose folder lacks the data file. %1 is the folder, without a trailing
+// backslash, %2 the data file's name.
+inline constexpr char kMsgMissingDataFile[] = "指定した %s フォルダには \r\n\r\n%s が存在しません";
+// A browsed folder that lacks the data file. %1 is the folder as browsed, with its trailing
+// backslash, %2 the data file's name.
+inline constexpr char kMsgBrowsedFolderLacksDataFile[] =
+    "%s フォルダには \r\n\r\n%s が存在しません";
 
 inline constexpr char kAskMigrate[] =
     "指定したペルノのデータを新しいペルノに移行しますか？\r\n\r\n一度実行すると、実行前の状態に"

@@ -1,12 +1,9 @@
 #include "migration/migration_rules.h"
 
 #include "migration/migration_dialog_texts.h"
+#include "settings/text_format.h"
 
 namespace tarvok {
-
-namespace {
-constexpr std::string_view kTwoBreaks = "\r\n\r\n";
-}
 
 std::string defaultEarlierDataPath() {
     return std::string(text::kEarlierDefaultFolder) + text::kEarlierDataFile;
@@ -30,27 +27,24 @@ std::string withOneBackslash(std::string_view folder) {
 }
 
 std::string importHeading() {
-    return std::string(text::kImportHeadingHead) + text::kEarlierDataFile +
-           text::kImportHeadingTail;
+    return formatMessage(text::kImportHeading, {text::kEarlierDataFile});
 }
 
 std::string sameFolderWarning() {
-    return std::string(text::kSameFolderHead) + text::kEarlierDataFile + text::kSameFolderMiddle +
-           std::string(kTwoBreaks) + text::kSameFolderTail;
+    return formatMessage(text::kMsgSameFolder, {text::kEarlierDataFile});
 }
 
 std::string missingFolderWarning(std::string_view folder) {
-    return text::kNamedHead + std::string(folder) + text::kFolderWord + std::string(kTwoBreaks) +
-           text::kDoesNotExist;
+    return formatMessage(text::kMsgMissingFolder, {folder});
 }
 
 std::string missingDataFileWarning(std::string_view folder) {
-    return text::kNamedHead + browsedFolderLacksDataFile(folder);
+    return formatMessage(text::kMsgMissingDataFile, {folder, text::kEarlierDataFile});
 }
 
 std::string browsedFolderLacksDataFile(std::string_view folderText) {
-    return std::string(folderText) + text::kFolderHasNo + std::string(kTwoBreaks) +
-           text::kEarlierDataFile + text::kDoesNotExist;
+    return formatMessage(text::kMsgBrowsedFolderLacksDataFile,
+                         {folderText, text::kEarlierDataFile});
 }
 
 } // namespace tarvok

@@ -14,7 +14,7 @@ std::string folderPartOf(std::string_view path);
 // A folder the browser chose, as the browsing keeps it: exactly one trailing backslash.
 std::string withOneBackslash(std::string_view folder);
 
-// The warnings and painted lines joined from pieces.
+// The painted heading and the warnings, each filled in from its template.
 std::string importHeading();
 std::string sameFolderWarning();
 // 実行 on a path whose folder is missing, or whose folder lacks the data file.

@@ -1,6 +1,7 @@
 #include "platform/unhandled.h"
 
 #include "platform/message_box.h"
+#include "platform/ui_texts.h"
 #include "settings/errors.h"
 #include "settings/text_format.h"
 
@@ -30,7 +31,7 @@ void reportUnhandledError(HWND owner, const std::exception& error) noexcept {
         // settings file as success.
         const auto* app = dynamic_cast<const AppError*>(&error);
         if (g_medium && app != nullptr && app->kind() == AppError::Kind::InputOutput) {
-            informationBox(owner, kMsgMediumNotReady);
+            informationBox(owner, ui::kMsgMediumNotReady);
             return;
         }
         stopBox(owner, g_title, withClosingFullStop(error.what()));

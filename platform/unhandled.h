@@ -10,8 +10,6 @@
 
 namespace tarvok {
 
-inline constexpr char kMsgMediumNotReady[] = "CD-R/RW, ﾌﾛｯﾋﾟｰ等が正常にセットされていません";
-
 // Where an error ends that no handler dealt with: a stop box titled with the application
 // title. Once the medium-error handler is installed (by the file picker), input/output errors
 // of the file system show the medium box instead.
