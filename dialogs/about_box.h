@@ -22,11 +22,9 @@ class AboutBox final : public Dialog {
   private:
     void build() override;
     bool onCommand(int id, int notification, HWND control) override;
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void onPaint(HDC dc) override;
 
     std::function<void(const std::string&)> openAddress_;
-    UniqueFont linkFont_;
     UniqueFont versionFont_;
 };
 

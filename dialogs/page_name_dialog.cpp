@@ -49,20 +49,12 @@ void PageNameDialog::build() {
     }
     addAll(kButtons);
     for (int page = kFirstPage; page <= kLastPage; ++page) {
-        // Each label ends 15 pixels left of its field and is centred on the field's height,
-        // so its left edge follows from the width of its text.
-        HWND label = add({Kind::Label,
-                          kLabelBase + page,
-                          text::kPageNameLabels[index(page)],
-                          {0, 0, 0, 0},
-                          kLabelFont});
-        RECT r{};
-        GetWindowRect(label, &r);
-        const int width = r.right - r.left;
-        const int height = r.bottom - r.top;
         const int top = kFieldTop + kFieldPitch * (page - kFirstPage);
-        MoveWindow(label, px(kFieldLeft - kLabelGap) - width,
-                   px(top) + (px(kFieldHeight) - height) / 2, width, height, FALSE);
+        add({Kind::FieldLabel,
+             kLabelBase + page,
+             text::kPageNameLabels[index(page)],
+             {kFieldLeft - kLabelGap, top, 0, kFieldHeight},
+             kLabelFont});
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "platform/unhandled.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@ namespace tarvok {
 namespace {
 
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 
 // Screens have the window class their design names, so automation can find them; the class
 // is a dialog class (DefDlgProc, DLGWINDOWEXTRA) registered on first use.
@@ -175,6 +177,33 @@ HWND Dialog::add(const ControlSpec& control) {
         speedButtons_[control.id] = std::move(button);
         break;
     }
+    case Kind::FieldLabel:
+        h = makeChild(hwnd_, L"STATIC", control.text, SS_LEFT | SS_NOPREFIX, control.id);
+        setFont(h, f);
+        placeFieldLabel(h, control.box);
+        return h;
+    case Kind::Link:
+        return addLink(control, f);
+    case Kind::ListBox:
+        h = makeChild(hwnd_, L"LISTBOX", "",
+                      WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
+                          LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                      control.id, WS_EX_CLIENTEDGE);
+        break;
+    case Kind::DropDownList:
+        h = makeChild(hwnd_, L"COMBOBOX", "",
+                      WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
+                          CBS_HASSTRINGS,
+                      control.id);
+        setFont(h, f);
+        fitDropDownList(h, control);
+        return h;
+    case Kind::ListView:
+        h = makeChild(hwnd_, WC_LISTVIEWW, "",
+                      WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                          LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
+                      control.id, WS_EX_CLIENTEDGE);
+        break;
     case Kind::RadioGroup:
         break;
     }
@@ -188,6 +217,52 @@ HWND Dialog::add(const ControlSpec& control) {
         moveTo(h, box, dpi_);
     }
     return h;
+}
+
+// The label ends where the gap before its field begins, at the middle of the field's height;
+// its left edge follows from the width of its text.
+void Dialog::placeFieldLabel(HWND label, const Box& band) {
+    const SIZE size =
+        measureText(label, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)),
+                    widen(windowText(label)));
+    MoveWindow(label, px(band.left) - size.cx, px(band.top) + (px(band.height) - size.cy) / 2,
+               size.cx, size.cy, FALSE);
+}
+
+// The closed box is as high as the design says, whatever the borders add to the height of
+// its text row.
+void Dialog::fitDropDownList(HWND box, const ControlSpec& control) {
+    Box whole = control.box;
+    whole.height += control.listHeight;
+    moveTo(box, whole, dpi_);
+    RECT closed{};
+    GetWindowRect(box, &closed);
+    const auto field = SendMessageW(box, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                 field + px(control.box.height) - (closed.bottom - closed.top));
+}
+
+HWND Dialog::addLink(const ControlSpec& control, HFONT font) {
+    HWND link =
+        makeChild(hwnd_, L"STATIC", control.text, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, control.id);
+    LOGFONTW lf{};
+    GetObjectW(font, sizeof lf, &lf);
+    lf.lfUnderline = TRUE;
+    linkFont_.reset(CreateFontIndirectW(&lf));
+    setFont(link, linkFont_.get());
+    // The underline lies below the design height: the label grows to keep it.
+    const int height =
+        std::max<int>(px(control.box.height), measureText(link, linkFont_.get(), L"A").cy + 1);
+    MoveWindow(link, px(control.box.left), px(control.box.top), px(control.box.width), height,
+               FALSE);
+    links_.push_back(control.id);
+    return link;
+}
+
+bool Dialog::isLink(HWND control) const {
+    return control != nullptr &&
+           std::find(links_.begin(), links_.end(), GetDlgCtrlID(control)) != links_.end() &&
+           GetParent(control) == hwnd_;
 }
 
 // A captioned box of radio buttons laid out in columns, the first column filled first: the
@@ -236,6 +311,7 @@ void Dialog::initialise() {
     dpi_ = windowDpi(hwnd_);
     fonts_.clear();
     speedButtons_.clear();
+    links_.clear();
     setWindowText(hwnd_, caption_);
     setClientSize(px(frame_.clientWidth), px(frame_.clientHeight));
     build();
@@ -292,9 +368,41 @@ INT_PTR Dialog::dispatch(UINT m, WPARAM w, LPARAM l) {
         EndPaint(hwnd_, &ps);
         return TRUE;
     }
-    case WM_DRAWITEM:
-        return SetDlgMsgResult(
-            hwnd_, m, SpeedButton::drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l), dpi_));
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
+        return SetDlgMsgResult(hwnd_, m, SpeedButton::drawItem(item, dpi_) || onDrawItem(item));
+    }
+    case WM_MEASUREITEM: {
+        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+        if (frame_.rowHeight == 0 ||
+            (measure.CtlType != ODT_LISTBOX && measure.CtlType != ODT_COMBOBOX)) {
+            return FALSE;
+        }
+        measure.itemHeight = static_cast<UINT>(px(frame_.rowHeight));
+        return SetDlgMsgResult(hwnd_, m, TRUE);
+    }
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<NMHDR*>(l), result) ? SetDlgMsgResult(hwnd_, m, result)
+                                                              : FALSE;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: {
+        const HDC dc = reinterpret_cast<HDC>(w);
+        const HWND control = reinterpret_cast<HWND>(l);
+        if (isLink(control)) {
+            SetTextColor(dc, kLinkColour);
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        return reinterpret_cast<INT_PTR>(onCtlColor(dc, control));
+    }
+    case WM_SETCURSOR:
+        if (isLink(reinterpret_cast<HWND>(w))) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return SetDlgMsgResult(hwnd_, m, TRUE);
+        }
+        return FALSE;
     default:
         return FALSE;
     }

@@ -31,6 +31,13 @@ struct ControlSpec {
         Frame,       // an etched rectangle around other controls
         RadioGroup,  // a captioned box of radio buttons; text: caption, then "\n"-separated items
         SpeedButton, // a flat button that leaves the focus where it is
+        // The label of a field: its text ends at box.left and is centred on the band from
+        // box.top to box.top + box.height (the field's top and height).
+        FieldLabel,
+        Link,         // a label that reports clicks, underlined in the link colour, with the hand
+        ListBox,      // rows the screen draws (onDrawItem), one selected
+        DropDownList, // a closed box of box.height whose list drops `listHeight` further
+        ListView,     // a report list view, one row selected, headers that do nothing
     };
     Kind kind;
     int id = -1; // radio items take id + 1, id + 2, ...
@@ -39,6 +46,7 @@ struct ControlSpec {
     int fontPixels = 0; // 0: the dialog's font
     int columns = 1;    // radio groups
     const wchar_t* face = nullptr;
+    int listHeight = 0; // drop-down lists
 };
 
 // A modal dialog from an in-memory template: the dialog manager gives Tab order, Esc and the
@@ -60,6 +68,8 @@ class Dialog {
         bool closeBoxCancels = true;
         // Centred on the screen; otherwise centred on the owner.
         bool centreOnScreen = true;
+        // The height of the rows of owner-drawn lists (design pixels); 0: the system's.
+        int rowHeight = 0;
     };
 
     explicit Dialog(Frame frame);
@@ -94,6 +104,21 @@ class Dialog {
     }
     // Paints what the screen draws on its own face (texts that are not controls).
     virtual void onPaint(HDC dc) { (void)dc; }
+    // A notification of a common control; returns whether it was handled and sets its result.
+    virtual bool onNotify(NMHDR& header, LRESULT& result) {
+        (void)header, (void)result;
+        return false;
+    }
+    // A row of a list or drop-down list the screen draws; true when it drew it.
+    virtual bool onDrawItem(const DRAWITEMSTRUCT& item) {
+        (void)item;
+        return false;
+    }
+    // The colours of a control; a brush for its background, or nullptr for the system's.
+    virtual HBRUSH onCtlColor(HDC dc, HWND control) {
+        (void)dc, (void)control;
+        return nullptr;
+    }
 
     void end(int result);
     // Runs a check; what it throws is shown, the focus goes to `fieldAtFault` (0: stays) and
@@ -119,6 +144,10 @@ class Dialog {
     INT_PTR dispatch(UINT m, WPARAM w, LPARAM l);
     void initialise();
     void addRadioGroup(const ControlSpec& control, HFONT font);
+    HWND addLink(const ControlSpec& control, HFONT font);
+    void placeFieldLabel(HWND label, const Box& band);
+    void fitDropDownList(HWND box, const ControlSpec& control);
+    bool isLink(HWND control) const;
 
     Frame frame_;
     std::string caption_;
@@ -126,6 +155,8 @@ class Dialog {
     UINT dpi_ = 96;
     std::map<std::tuple<int, bool, std::wstring>, UniqueFont> fonts_;
     std::map<int, std::unique_ptr<SpeedButton>> speedButtons_;
+    std::vector<int> links_;
+    UniqueFont linkFont_;
 };
 
 // A dialog that ends with what the user chose. The caller's accept step sees the choice before
