@@ -3,6 +3,7 @@
 // request reaching a browser, a drop to its button painted, and the saves of a page clear.
 // Prints one line per figure; asserts nothing.
 #include "app/main_window.h"
+#include "bench/bench_support.h"
 #include "dialogs/address_dialog.h"
 #include "dialogs/start_menu_picker.h"
 #include "platform/com.h"
@@ -26,103 +27,22 @@
 #include <vector>
 
 using namespace tarvok;
+using bench::fullSettings;
+using bench::median;
+using bench::nowMs;
+using bench::percentile95;
 
 namespace {
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now{};
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
-double percentile95(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[std::min(v.size() - 1, v.size() * 95 / 100)];
-}
-
-// Fifty program slots over a file every prefix has, so every page shows ten icons.
-std::string fullSettings(const std::string& path) {
-    std::string pg = "[PG_KIND]\r\n", ap = "[AP_NM]\r\n", link = "[LINK_PATH]\r\n";
-    for (int page = 1; page <= 5; ++page) {
-        for (int n = 2; n <= 11; ++n) {
-            const std::string key = std::to_string(page) + "F" + std::to_string(n);
-            pg += key + "=1\r\n";
-            ap += key + "=" + systemCodec().encode("メモ帳 " + key).value() + "\r\n";
-            link += key + "=" + path + "\r\n";
-        }
-    }
-    return pg + ap + link +
-           "[PAGE_NM]\r\n1=a\r\n2=b\r\n3=c\r\n4=d\r\n5=e\r\n[SEND_ADD]\r\n0=0\r\n[Form]\r\nLEFT="
-           "24\r\nTOP=24\r\n";
-}
-
-struct StartFigures {
-    double ms;
-    SIZE_T peakWorkingSet;
-};
-
-// From process creation to its window being visible (the launcher shows it only after the
-// whole start-up, page 1 with its icons and the key labels included).
-StartFigures startOnce(const std::string& exe, const std::string& folder,
-                       const wchar_t* windowClass) {
-    const double t0 = nowMs();
-    test::ChildProcess process("\"" + exe + "\"", folder);
-    HWND window = nullptr;
-    // Polled every millisecond: the tests' 20 ms poll would round every figure to its steps.
-    while (nowMs() - t0 < 20000) {
-        window = FindWindowW(windowClass, nullptr);
-        if (window != nullptr && IsWindowVisible(window)) {
-            break;
-        }
-        Sleep(1);
-    }
-    const double t1 = nowMs();
-    Sleep(200);
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(process.handle(), &counters, sizeof counters);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-    process.waitForExit(10000);
-    return {t1 - t0, counters.PeakWorkingSetSize};
-}
-
 void startUp(const test::TempDir& dir) {
-    const std::string launcher = dir.file("tarvok.exe");
-    const std::string bare = dir.file("bare_window.exe");
-    CopyFileW(widen(test::binFolder() + "\\tarvok.exe").c_str(), widen(launcher).c_str(), FALSE);
-    CopyFileW(widen(test::binFolder() + "\\bare_window.exe").c_str(), widen(bare).c_str(), FALSE);
-    test::writeFileBytes(dir.file("tarvok.ini"), fullSettings("C:\\windows\\notepad.exe"));
-    std::vector<double> launcherMs, bareMs;
-    SIZE_T launcherPeak = 0, barePeak = 0;
-    startOnce(launcher, dir.path(), L"TF_MAIN"); // warm the file cache for both
-    startOnce(bare, dir.path(), L"TarvokBareWindow");
-    for (int i = 0; i < 15; ++i) {
-        const auto l = startOnce(launcher, dir.path(), L"TF_MAIN");
-        const auto b = startOnce(bare, dir.path(), L"TarvokBareWindow");
-        launcherMs.push_back(l.ms);
-        bareMs.push_back(b.ms);
-        launcherPeak = std::max(launcherPeak, l.peakWorkingSet);
-        barePeak = std::max(barePeak, b.peakWorkingSet);
+    for (const char* exe : {"tarvok.exe", "floor_window.exe", "bare_window.exe"}) {
+        CopyFileW(widen(test::binFolder() + "\\" + exe).c_str(), widen(dir.file(exe)).c_str(),
+                  FALSE);
     }
-    std::printf("start-up, launcher (median of 15):    %.1f ms\n", median(launcherMs));
-    std::printf("start-up, bare window (median of 15): %.1f ms\n", median(bareMs));
-    std::printf("start-up ratio launcher / bare:       %.2f\n",
-                median(launcherMs) / median(bareMs));
-    std::printf("peak working set, launcher:           %.1f MiB\n",
-                static_cast<double>(launcherPeak) / 1048576.0);
-    std::printf("peak working set, bare window:        %.1f MiB\n",
-                static_cast<double>(barePeak) / 1048576.0);
+    test::writeFileBytes(dir.file("tarvok.ini"), fullSettings("C:\\windows\\notepad.exe"));
+    bench::startUp(dir.path());
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    GetFileAttributesExW(widen(launcher).c_str(), GetFileExInfoStandard, &data);
+    GetFileAttributesExW(widen(dir.file("tarvok.exe")).c_str(), GetFileExInfoStandard, &data);
     std::printf("exe size:                             %lu KiB\n",
                 static_cast<unsigned long>(data.nFileSizeLow / 1024));
 }
