@@ -2,10 +2,10 @@
 // drop point, at once and without a question.
 #include "app/main_window.h"
 
-#include "dialogs/file_picker_rules.h"
 #include "platform/drop.h"
 #include "platform/settings_file.h"
 #include "platform/shell_items.h"
+#include "settings/paths.h"
 
 namespace tarvok {
 

@@ -6,6 +6,7 @@
 #include "platform/shell_items.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
+#include "settings/paths.h"
 #include "settings/slot_record.h"
 
 #include <algorithm>

@@ -4,6 +4,7 @@
 #include "dialogs/start_menu_picker_texts.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
+#include "settings/paths.h"
 
 namespace tarvok {
 

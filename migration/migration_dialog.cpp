@@ -7,6 +7,7 @@
 #include "platform/settings_file.h"
 #include "platform/shell.h"
 #include "platform/text.h"
+#include "settings/paths.h"
 #include "settings/slot_record.h"
 
 namespace tarvok {
