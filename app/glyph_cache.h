@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/files.h"
 #include "platform/glyph.h"
-#include "platform/shell.h"
 
 #include <memory>
 #include <string>

@@ -2,6 +2,7 @@
 
 #include "app/texts.h"
 #include "platform/controls.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
 #include "platform/shell.h"

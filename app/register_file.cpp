@@ -3,7 +3,7 @@
 
 #include "app/texts.h"
 #include "dialogs/file_picker.h"
-#include "platform/drives.h"
+#include "platform/files.h"
 #include "platform/shell_items.h"
 
 namespace tarvok {

@@ -30,6 +30,7 @@ add_library(tarvok_platform STATIC
     platform/dpi.cpp
     platform/drives.cpp
     platform/drop.cpp
+    platform/files.cpp
     platform/folder_browser.cpp
     platform/folder_list_view.cpp
     platform/glyph.cpp

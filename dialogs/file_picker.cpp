@@ -1,6 +1,7 @@
 #include "dialogs/file_picker.h"
 
 #include "dialogs/file_picker_texts.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
 #include "platform/shell_items.h"
@@ -387,8 +388,7 @@ void FilePicker::selectFileRow() {
     // File names are found whatever their letter case, as the file system finds them: a
     // stored C:\WINDOWS\NOTEPAD.EXE selects notepad.exe, which is then taken as spelled.
     for (std::size_t i = 0; i < shownFiles_.size() && !selectedFile_.empty(); ++i) {
-        if (CompareStringOrdinal(widen(shownFiles_[i]).c_str(), -1, widen(selectedFile_).c_str(),
-                                 -1, TRUE) == CSTR_EQUAL) {
+        if (sameNameIgnoringCase(shownFiles_[i], selectedFile_)) {
             row = static_cast<int>(i);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "dialogs/start_menu_picker_rules.h"
 #include "dialogs/start_menu_picker_texts.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
 #include "settings/paths.h"

@@ -1,6 +1,7 @@
 #include "platform/settings_file.h"
 
 #include "platform/cp932_codec.h"
+#include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui_texts.h"
 #include "platform/win_handles.h"
@@ -62,8 +63,8 @@ UniqueFile createTemporary(const std::wstring& target, std::wstring& name) {
                std::to_wstring(++count) + L"-" + std::to_wstring(GetTickCount()) + L".tmp";
         // No sharing at all, FILE_SHARE_DELETE included: another copy's start-up clean-up
         // cannot delete a temporary file while a save is writing it.
-        UniqueFile file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueFile file(CreateFileW(pathForFileCalls(name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file || GetLastError() != ERROR_FILE_EXISTS) {
             return file;
         }
@@ -74,7 +75,7 @@ UniqueFile createTemporary(const std::wstring& target, std::wstring& name) {
 // The other copy's swap, or a copy reading the file, holds the target for a moment.
 DWORD swapInto(const std::wstring& temporary, const std::wstring& target) {
     for (int attempt = 0;; ++attempt) {
-        if (MoveFileExW(temporary.c_str(), target.c_str(),
+        if (MoveFileExW(pathForFileCalls(temporary).c_str(), pathForFileCalls(target).c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return ERROR_SUCCESS;
         }
@@ -107,7 +108,7 @@ DWORD writeAndSwap(const std::wstring& target, const std::string& bytes) {
         err = swapInto(temporary, target);
     }
     if (err != ERROR_SUCCESS) {
-        DeleteFileW(temporary.c_str());
+        DeleteFileW(pathForFileCalls(temporary).c_str());
     }
     return err;
 }
@@ -127,7 +128,7 @@ bool isOurTemporary(std::wstring_view name, std::wstring_view settingsName) {
 } // namespace
 
 IniModel loadSettingsFile(const std::string& path) {
-    const std::wstring wide = widen(path);
+    const std::wstring wide = pathForFileCalls(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD err = GetLastError();
@@ -168,7 +169,7 @@ IniModel loadSettingsFile(const std::string& path) {
 
 void saveSettingsFile(const std::string& path, const IniModel& model) {
     const std::wstring target = widen(path);
-    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const DWORD attributes = GetFileAttributesW(pathForFileCalls(target).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
         // Replacing would succeed on some systems and silently defeat the user's protection.
@@ -189,7 +190,7 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
     const std::wstring target = widen(settingsPath);
     const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
     WIN32_FIND_DATAW found;
-    const UniqueFind search(FindFirstFileW((target + L".*").c_str(), &found));
+    const UniqueFind search(FindFirstFileW(pathForFileCalls(target + L".*").c_str(), &found));
     if (!search) {
         return;
     }
@@ -197,7 +198,7 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
         // A temporary file that a save in progress holds open refuses the delete and stays.
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             isOurTemporary(found.cFileName, std::wstring_view(target).substr(folder.size()))) {
-            DeleteFileW((folder + found.cFileName).c_str());
+            DeleteFileW(pathForFileCalls(folder + found.cFileName).c_str());
         }
     } while (FindNextFileW(search.get(), &found));
 }
