@@ -46,18 +46,13 @@ void MainWindow::sendAddressToBrowser(const std::string& url) {
         // meanwhile.
         const InputPause pause(hwnd_);
         for (const char* service : {"netscape", "Iexplore"}) {
-            dde_.closeLink();
-            dde_.setLink(service, "WWW_OpenURL");
-            if (dde_.openLink()) {
+            if (const auto conversation = dde_.connect(service, "WWW_OpenURL")) {
+                // The browser opens the address as a side effect of the request; its reply
+                // is not used.
+                (void)conversation->request(url);
                 open = true;
                 break;
             }
-        }
-        if (open) {
-            // The browser opens the address as a side effect of the request; its reply is
-            // not used.
-            (void)dde_.request(url);
-            dde_.closeLink();
         }
     }
     if (!open) {

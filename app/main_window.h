@@ -220,7 +220,7 @@ class MainWindow {
     std::string pickerFolder_;
     std::string chosenPath_;
     ShellRunAction fileRun_; // FileRun1: keeps its file name and working folder
-    BrowserDdeClient dde_{BrowserDdeClient::Mode::Manual}; // DdeClientConv1
+    BrowserDdeClient dde_;   // DdeClientConv1
 };
 
 } // namespace tarvok

@@ -53,7 +53,7 @@ class AddressDialog final : public Dialog {
     std::string address_;
     std::optional<std::string> registered_;
     int kind_ = 0;
-    BrowserDdeClient dde_{BrowserDdeClient::Mode::Automatic}; // DdeClientConv1
+    BrowserDdeClient dde_; // DdeClientConv1
 };
 
 } // namespace tarvok
