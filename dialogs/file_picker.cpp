@@ -86,7 +86,7 @@ constexpr DWORD kListStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | L
                              LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
 void fillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& texts) {
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    const RedrawPause pause(list);
     SendMessageW(list, reset, 0, 0);
     if (add == LB_ADDSTRING) {
         std::size_t bytes = 0;
@@ -98,8 +98,6 @@ void fillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& t
     for (const auto& t : texts) {
         SendMessageW(list, add, 0, reinterpret_cast<LPARAM>(widen(t).c_str()));
     }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
 }
 
 } // namespace

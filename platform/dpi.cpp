@@ -1,5 +1,7 @@
 #include "platform/dpi.h"
 
+#include "platform/controls.h"
+
 namespace tarvok {
 
 namespace {
@@ -12,9 +14,8 @@ template <typename Fn> Fn userProc(const char* name) {
 } // namespace
 
 UINT systemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 

@@ -118,13 +118,4 @@ std::optional<std::string> FolderListView::selectedName() const {
     return narrow(buffer);
 }
 
-FolderListView::RedrawPause::RedrawPause(const FolderListView& view) : hwnd_(view.hwnd()) {
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-}
-
-FolderListView::RedrawPause::~RedrawPause() {
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
 } // namespace tarvok

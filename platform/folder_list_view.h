@@ -37,18 +37,6 @@ class FolderListView {
     void fitNameColumn();
     std::optional<std::string> selectedName() const;
 
-    // Redrawing stops while the object lives; the list is painted once when it goes.
-    class RedrawPause {
-      public:
-        explicit RedrawPause(const FolderListView& view);
-        ~RedrawPause();
-        RedrawPause(const RedrawPause&) = delete;
-        RedrawPause& operator=(const RedrawPause&) = delete;
-
-      private:
-        HWND hwnd_;
-    };
-
   private:
     struct Row {
         std::wstring path;

@@ -17,14 +17,12 @@
 namespace tarvok {
 
 std::string systemErrorText(unsigned long code) {
-    wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = n > 0 && buffer != nullptr ? std::wstring(buffer, n) : std::wstring{};
-    if (buffer != nullptr) {
-        LocalFree(buffer);
-    }
+    wchar_t* raw = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
+    const UniqueLocalMemory<wchar_t> buffer(raw);
+    std::wstring text = n > 0 && buffer ? std::wstring(buffer.get(), n) : std::wstring{};
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
         text.pop_back();
     }
