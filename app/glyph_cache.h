@@ -15,7 +15,6 @@ namespace tarvok {
 class GlyphCache {
   public:
     std::shared_ptr<const Glyph> glyphFor(const std::string& path);
-    std::size_t size() const { return entries_.size(); }
 
   private:
     struct Entry {

@@ -43,8 +43,8 @@ add_library(tarvok_platform STATIC
     platform/text.cpp
     platform/unhandled.cpp)
 tarvok_strict(tarvok_platform)
-target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleaut32 uuid user32
-    gdi32 comctl32 comdlg32 advapi32 msimg32 imm32)
+target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 uuid user32
+    gdi32 comctl32 advapi32 msimg32 imm32)
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC

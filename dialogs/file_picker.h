@@ -83,7 +83,6 @@ class FilePicker final : public Dialog {
     void registerFile();
     void registerFolder();
     void write(const std::string& path, bool isFolder);
-    void measureRow(MEASUREITEMSTRUCT& item) const;
     bool drawRow(const DRAWITEMSTRUCT& item);
 
     std::string currentFolder_;

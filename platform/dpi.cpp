@@ -39,16 +39,4 @@ void adjustWindowRectForDpi(RECT& rect, DWORD style, BOOL hasMenu, DWORD exStyle
     }
 }
 
-NONCLIENTMETRICSW nonClientMetricsForDpi(UINT dpi) {
-    using SpiForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-    static const auto spiForDpi = userProc<SpiForDpiFn>("SystemParametersInfoForDpi");
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (spiForDpi == nullptr ||
-        !spiForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    }
-    return metrics;
-}
-
 } // namespace tarvok

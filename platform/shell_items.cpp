@@ -42,15 +42,6 @@ std::string shellDisplayName(const std::string& path) {
     return narrow(info.szDisplayName);
 }
 
-std::string shellTypeName(const std::string& path) {
-    SHFILEINFOW info{};
-    if (SHGetFileInfoW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                       SHGFI_TYPENAME) == 0) {
-        return {};
-    }
-    return narrow(info.szTypeName);
-}
-
 UniqueIcon shellSmallIcon(const std::string& path) {
     SHFILEINFOW info{};
     if (SHGetFileInfoW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
