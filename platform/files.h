@@ -50,6 +50,8 @@ struct FullPath {
 };
 FullPath fullPathOf(const std::wstring& path);
 
+// Whether a path names a file, or a folder. Asked as the system asks: an empty removable
+// drive may bring up the system's own "insert a disk" box first.
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
 
