@@ -4,10 +4,11 @@
 
 #include "app/menus.h"
 #include "app/texts.h"
-#include "dialogs/file_picker_rules.h"
 #include "platform/controls.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
+#include "settings/paths.h"
 #include "settings/slot_keys.h"
 #include "settings/text_format.h"
 
@@ -108,18 +109,13 @@ void Commands::sendAddressToBrowser(const std::string& url) {
         // meanwhile.
         const InputPause pause(screen_.window());
         for (const char* service : {"netscape", "Iexplore"}) {
-            dde_.closeLink();
-            dde_.setLink(service, "WWW_OpenURL");
-            if (dde_.openLink()) {
+            if (const auto conversation = dde_.connect(service, "WWW_OpenURL")) {
+                // The browser opens the address as a side effect of the request; its reply
+                // is not used.
+                (void)conversation->request(url);
                 open = true;
                 break;
             }
-        }
-        if (open) {
-            // The browser opens the address as a side effect of the request; its reply is
-            // not used.
-            (void)dde_.request(url);
-            dde_.closeLink();
         }
     }
     if (!open) {

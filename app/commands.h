@@ -118,7 +118,7 @@ class Commands {
     // Kept from one opening to the next in a run.
     std::string pickerFolder_;
     ShellRunAction fileRun_; // FileRun1: keeps its file name and working folder
-    BrowserDdeClient dde_{BrowserDdeClient::Mode::Manual}; // DdeClientConv1
+    BrowserDdeClient dde_;   // DdeClientConv1
 };
 
 } // namespace tarvok

@@ -1,5 +1,6 @@
 #include "app/glyph_cache.h"
 
+#include "platform/files.h"
 #include "platform/shell.h"
 
 #include <algorithm>

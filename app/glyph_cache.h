@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/files.h"
 #include "platform/glyph.h"
-#include "platform/shell.h"
 
 #include <memory>
 #include <string>
@@ -15,7 +15,6 @@ namespace tarvok {
 class GlyphCache {
   public:
     std::shared_ptr<const Glyph> glyphFor(const std::string& path);
-    std::size_t size() const { return entries_.size(); }
 
   private:
     struct Entry {

@@ -10,6 +10,7 @@
 #include "dialogs/rename_prompt.h"
 #include "dialogs/start_menu_picker.h"
 #include "platform/drives.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
 #include "platform/ui_texts.h"

@@ -7,6 +7,7 @@
 #include "app/texts.h"
 #include "dialogs/about_box.h"
 #include "migration/migration_dialog.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/settings_file.h"
 #include "platform/shell.h"

@@ -30,6 +30,7 @@ add_library(tarvok_platform STATIC
     platform/dpi.cpp
     platform/drives.cpp
     platform/drop.cpp
+    platform/files.cpp
     platform/folder_browser.cpp
     platform/folder_list_view.cpp
     platform/glyph.cpp
@@ -44,8 +45,8 @@ add_library(tarvok_platform STATIC
     platform/unhandled.cpp
     platform/window_placement.cpp)
 tarvok_strict(tarvok_platform)
-target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 oleaut32 uuid user32
-    gdi32 comctl32 comdlg32 advapi32 msimg32 imm32)
+target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 uuid user32
+    gdi32 comctl32 advapi32 msimg32 imm32)
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC

@@ -43,18 +43,6 @@ constexpr int kEnumeratedCaptionLength = 254;
 
 enum class TitleRule { InternetExplorerFrame, NetscapeWindow, Reply };
 
-// Closes the conversation when the click is over, whatever happened in between.
-class ConversationClose {
-  public:
-    explicit ConversationClose(BrowserDdeClient& dde) : dde_(dde) {}
-    ~ConversationClose() { dde_.closeLink(); }
-    ConversationClose(const ConversationClose&) = delete;
-    ConversationClose& operator=(const ConversationClose&) = delete;
-
-  private:
-    BrowserDdeClient& dde_;
-};
-
 // The title of the first visible, unowned top-level window (in window order) whose caption
 // names a Netscape window.
 std::optional<std::string> findNetscapeTitle() {
@@ -147,10 +135,9 @@ void AddressDialog::fillFrom(const Browser& browser) {
         // Waiting for the browser runs a message loop: no click may close or register the
         // dialog, or ask a second browser, meanwhile.
         const InputPause pause(hwnd());
-        const ConversationClose close(dde_);
-        answered = dde_.setLink(browser.service, kWindowInfoTopic);
-        if (answered) {
-            reply = dde_.request(kLastActiveWindow);
+        if (const auto conversation = dde_.connect(browser.service, kWindowInfoTopic)) {
+            answered = true;
+            reply = conversation->request(kLastActiveWindow);
         }
     }
     if (!answered) {

@@ -57,7 +57,7 @@ class AddressDialog final : public ChoiceDialog<AddressChoice> {
     std::string title_;
     std::string address_;
     int kind_ = 0;
-    BrowserDdeClient dde_{BrowserDdeClient::Mode::Automatic}; // DdeClientConv1
+    BrowserDdeClient dde_; // DdeClientConv1
 };
 
 } // namespace tarvok

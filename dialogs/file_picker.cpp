@@ -1,10 +1,12 @@
 #include "dialogs/file_picker.h"
 
 #include "dialogs/file_picker_texts.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
 #include "platform/ui_texts.h"
+#include "settings/paths.h"
 
 #include <algorithm>
 
@@ -82,7 +84,7 @@ constexpr DWORD kListStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | L
                              LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
 void fillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& texts) {
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    const RedrawPause pause(list);
     SendMessageW(list, reset, 0, 0);
     if (add == LB_ADDSTRING) {
         std::size_t bytes = 0;
@@ -94,8 +96,6 @@ void fillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& t
     for (const auto& t : texts) {
         SendMessageW(list, add, 0, reinterpret_cast<LPARAM>(widen(t).c_str()));
     }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
 }
 
 } // namespace
@@ -378,8 +378,7 @@ void FilePicker::selectFileRow() {
     // File names are found whatever their letter case, as the file system finds them: a
     // stored C:\WINDOWS\NOTEPAD.EXE selects notepad.exe, which is then taken as spelled.
     for (std::size_t i = 0; i < shownFiles_.size() && !selectedFile_.empty(); ++i) {
-        if (CompareStringOrdinal(widen(shownFiles_[i]).c_str(), -1, widen(selectedFile_).c_str(),
-                                 -1, TRUE) == CSTR_EQUAL) {
+        if (sameNameIgnoringCase(shownFiles_[i], selectedFile_)) {
             row = static_cast<int>(i);
         }
     }

@@ -5,40 +5,13 @@
 #include <string_view>
 #include <vector>
 
-// The picker's rules that need no window: paths, name proposals, the rows of the folder list,
-// the drive box's entries, the filter masks and the order of names.
+// The picker's rules that need no window: the rows of the folder list, the drive box's
+// entries, the filter masks and the order of names. Paths and name proposals follow the
+// rules of settings/paths.h.
 namespace tarvok {
 
 // The filter's masks, by radio item.
 inline constexpr std::array<std::string_view, 3> kPickerMasks = {"*.*", "*.exe", "*.lnk"};
-
-// A folder and a name joined by one backslash; a folder that already ends in one (a drive
-// root such as C:\) gets no second.
-std::string joinPath(std::string_view folder, std::string_view name);
-
-// The last component of a path (everything after its last backslash).
-std::string_view fileNameOf(std::string_view path);
-// The folder that holds a path: C:\a\b.txt gives C:\a, C:\b.txt gives C:\ (a root keeps its
-// backslash).
-std::string parentFolderOf(std::string_view path);
-// A folder path as the folder list keeps it: no trailing backslash except on a root.
-std::string normalFolder(std::string_view path);
-// The root of a path: "C:\" for drive paths, "\\server\share\" for network paths; empty for
-// a relative path.
-std::string rootOf(std::string_view path);
-// The lower-case drive letter of a path, or 0 when it has none (a network path).
-char driveLetterOf(std::string_view path);
-
-// From the last "." of the file name on, the dot included; empty when there is none.
-std::string_view extensionOf(std::string_view path);
-// Extensions are compared in lower case, so Editor.LNK is a shortcut.
-bool isShortcutPath(std::string_view path);
-// .exe, .com, .bat and .pif carry the program glyph in the file list.
-bool isProgramName(std::string_view name);
-
-// The button name a file proposes: its name without the extension (notepad.exe gives
-// notepad, a.tar.gz gives a.tar, .profile gives nothing).
-std::string proposedName(std::string_view path);
 
 // Whether a file name matches a mask of "*" and "?" wildcards, ignoring case. As in the
 // system's own masks, a mask ending in ".*" also matches names without a dot.

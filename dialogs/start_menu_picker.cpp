@@ -2,9 +2,12 @@
 
 #include "dialogs/start_menu_picker_rules.h"
 #include "dialogs/start_menu_picker_texts.h"
+#include "platform/controls.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/shell_items.h"
 #include "platform/ui_texts.h"
+#include "settings/paths.h"
 
 namespace tarvok {
 
@@ -69,7 +72,7 @@ void StartMenuPicker::onInit() {
 void StartMenuPicker::list(FolderListView& view, const std::string& folder) {
     const WaitCursor hourglass;
     {
-        const FolderListView::RedrawPause pause(view);
+        const RedrawPause pause(view.hwnd());
         view.clear();
         const std::vector<std::string> names = folderEntryNames(folder);
         std::vector<std::string> ordered;

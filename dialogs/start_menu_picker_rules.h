@@ -1,7 +1,5 @@
 #pragma once
 
-#include "dialogs/file_picker_rules.h"
-
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,8 +7,8 @@
 
 namespace tarvok {
 
-// Paths are joined, and names proposed and taken for shortcuts, as in the file picker:
-// joinPath, proposedName, isShortcutPath.
+// Paths are joined, and names proposed and taken for shortcuts, as in the file picker, by the
+// rules of settings/paths.h: joinPath, proposedName, isShortcutPath.
 
 // The order in which a list shows its entries: by caption under the given comparison
 // (negative, zero, positive), folders and files mixed; entries that compare equal keep the

@@ -2,11 +2,12 @@
 
 #include "migration/migration_dialog_texts.h"
 #include "migration/migration_rules.h"
+#include "platform/files.h"
 #include "platform/folder_browser.h"
 #include "platform/message_box.h"
-#include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/ui_texts.h"
+#include "settings/paths.h"
 
 namespace tarvok {
 
@@ -25,15 +26,6 @@ const ControlSpec kControls[] = {
     {Kind::SpeedButton, MigrationDialog::kChangeId, text::kImportChange, {336, 40, 57, 25}},
     {Kind::Label, MigrationDialog::kExLabelId, text::kImportExLabel, {8, 120, 348, 12}},
 };
-
-// Paths compare as the file system compares names: without regard to letter case, full-width
-// and accented letters included.
-bool sameFolder(const std::string& a, const std::string& b) {
-    const std::wstring wa = widen(a);
-    const std::wstring wb = widen(b);
-    return CompareStringOrdinal(wa.c_str(), static_cast<int>(wa.size()), wb.c_str(),
-                                static_cast<int>(wb.size()), TRUE) == CSTR_EQUAL;
-}
 
 } // namespace
 
@@ -78,7 +70,7 @@ bool MigrationDialog::onCommand(int id, int notification, HWND) {
 }
 
 bool MigrationDialog::liesOutsideProgramFolder(const std::string& path) {
-    if (!sameFolder(folderPartOf(path), folderPartOf(programFolder_))) {
+    if (!sameNameIgnoringCase(folderPartOf(path), folderPartOf(programFolder_))) {
         return true;
     }
     warningBox(hwnd(), sameFolderWarning());

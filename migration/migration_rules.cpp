@@ -9,23 +9,6 @@ std::string defaultEarlierDataPath() {
     return std::string(text::kEarlierDefaultFolder) + text::kEarlierDataFile;
 }
 
-std::string folderPartOf(std::string_view path) {
-    const auto last = path.find_last_of('\\');
-    std::string_view folder =
-        last == std::string_view::npos ? std::string_view{} : path.substr(0, last);
-    while (!folder.empty() && folder.back() == '\\') {
-        folder.remove_suffix(1);
-    }
-    return std::string(folder);
-}
-
-std::string withOneBackslash(std::string_view folder) {
-    while (!folder.empty() && folder.back() == '\\') {
-        folder.remove_suffix(1);
-    }
-    return std::string(folder) + "\\";
-}
-
 std::string importHeading() {
     return formatMessage(text::kImportHeading, {text::kEarlierDataFile});
 }

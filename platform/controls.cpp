@@ -103,10 +103,29 @@ void centreOnScreen(HWND window) {
 
 namespace {
 
+// A window's input context, released again when the object goes.
+class ImeContext {
+  public:
+    explicit ImeContext(HWND window) : window_(window), context_(ImmGetContext(window)) {}
+    ~ImeContext() {
+        if (context_ != nullptr) {
+            ImmReleaseContext(window_, context_);
+        }
+    }
+    ImeContext(const ImeContext&) = delete;
+    ImeContext& operator=(const ImeContext&) = delete;
+    HIMC get() const { return context_; }
+
+  private:
+    HWND window_;
+    HIMC context_;
+};
+
 LRESULT CALLBACK imeSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR mode) {
     if (m == WM_SETFOCUS) {
         const LRESULT result = DefSubclassProc(h, m, w, l);
-        if (HIMC context = ImmGetContext(h)) {
+        const ImeContext ime(h);
+        if (HIMC context = ime.get()) {
             if (static_cast<ImeMode>(mode) == ImeMode::Hiragana) {
                 ImmSetOpenStatus(context, TRUE);
                 DWORD conversion = 0, sentence = 0;
@@ -117,7 +136,6 @@ LRESULT CALLBACK imeSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD
             } else {
                 ImmSetOpenStatus(context, FALSE);
             }
-            ImmReleaseContext(h, context);
         }
         return result;
     }

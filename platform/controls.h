@@ -59,7 +59,8 @@ void forgetFocusCues(HWND topLevel);
 // focusCuesHidden instead.
 void followFocusCues(HWND control);
 
-// Device contexts and selections that release themselves on every path.
+// Device contexts and selections that release themselves on every path. A WindowDc of no
+// window is the screen's.
 class WindowDc {
   public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
@@ -95,6 +96,24 @@ class Selection {
   private:
     HDC dc_;
     HGDIOBJ old_;
+};
+
+// A control that does not redraw while the object lives, for filling it row by row; it is
+// painted once, whole, when the object goes.
+class RedrawPause {
+  public:
+    explicit RedrawPause(HWND control) : control_(control) {
+        SendMessageW(control_, WM_SETREDRAW, FALSE, 0);
+    }
+    ~RedrawPause() {
+        SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(control_, nullptr, TRUE);
+    }
+    RedrawPause(const RedrawPause&) = delete;
+    RedrawPause& operator=(const RedrawPause&) = delete;
+
+  private:
+    HWND control_;
 };
 
 // A window that takes no input until the object goes, with the hourglass over it: for waits

@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "platform/win_handles.h"
 
+#include <utility>
 #include <vector>
 
 namespace tarvok {
@@ -35,10 +36,29 @@ bool startMinimised(const std::string& commandLine) {
 
 } // namespace
 
-BrowserDdeClient::BrowserDdeClient(Mode mode) : mode_(mode) {}
+DdeString::DdeString(DWORD instance, const std::string& text)
+    : instance_(instance),
+      handle_(DdeCreateStringHandleW(instance, widen(text).c_str(), CP_WINUNICODE)) {}
+
+DdeString::DdeString(DdeString&& other) noexcept
+    : instance_(other.instance_), handle_(std::exchange(other.handle_, nullptr)) {}
+
+DdeString& DdeString::operator=(DdeString&& other) noexcept {
+    if (this != &other) {
+        reset();
+        instance_ = other.instance_;
+        handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+}
+
+void DdeString::reset() noexcept {
+    if (handle_ != nullptr) {
+        DdeFreeStringHandle(instance_, std::exchange(handle_, nullptr));
+    }
+}
 
 BrowserDdeClient::~BrowserDdeClient() {
-    closeLink();
     if (instance_ != 0) {
         DdeUninitialize(instance_);
     }
@@ -56,88 +76,65 @@ bool BrowserDdeClient::ensureInstance() {
     return true;
 }
 
-bool BrowserDdeClient::setLink(const std::string& service, const std::string& topic) {
-    if (mode_ == Mode::Automatic) {
-        closeLink();
-    }
-    service_ = service;
-    topic_ = topic;
-    return mode_ == Mode::Automatic ? openLink() : isOpen();
-}
-
-bool BrowserDdeClient::connect() {
-    // Ask the browser for text in the ANSI code page, as browsers of that era expect.
-    CONVCONTEXT context{};
-    context.cb = sizeof context;
-    context.iCodePage = CP_WINANSI;
-    conversation_ = DdeConnect(instance_, serviceHandle_, topicHandle_, &context);
-    return conversation_ != nullptr;
-}
-
-bool BrowserDdeClient::openLink() {
-    closeLink();
+std::optional<DdeConversation> BrowserDdeClient::connect(const std::string& service,
+                                                         const std::string& topic) {
     if (!ensureInstance()) {
-        return false;
+        return std::nullopt;
     }
-    serviceHandle_ = DdeCreateStringHandleW(instance_, widen(service_).c_str(), CP_WINUNICODE);
-    topicHandle_ = DdeCreateStringHandleW(instance_, widen(topic_).c_str(), CP_WINUNICODE);
-    bool open = connect();
-    if (!open && !service_.empty() && startMinimised(service_ + " " + topic_)) {
-        open = connect();
+    DdeConversation conversation;
+    conversation.instance_ = instance_;
+    conversation.service_ = DdeString(instance_, service);
+    conversation.topic_ = DdeString(instance_, topic);
+    const auto connectOnce = [&] {
+        // Ask the browser for text in the ANSI code page, as browsers of that era expect.
+        CONVCONTEXT context{};
+        context.cb = sizeof context;
+        context.iCodePage = CP_WINANSI;
+        conversation.conversation_.reset(DdeConnect(instance_, conversation.service_.get(),
+                                                    conversation.topic_.get(), &context));
+        return static_cast<bool>(conversation.conversation_);
+    };
+    bool open = connectOnce();
+    if (!open && !service.empty() && startMinimised(service + " " + topic)) {
+        open = connectOnce();
     }
     if (!open) {
-        closeLink();
-        return false;
+        return std::nullopt;
     }
     CONVINFO info{};
     info.cb = sizeof info;
-    format_ = CF_TEXT;
-    if (DdeQueryConvInfo(conversation_, QID_SYNC, &info) != 0 && info.wFmt != 0) {
-        format_ = info.wFmt;
+    if (DdeQueryConvInfo(conversation.conversation_.get(), QID_SYNC, &info) != 0 &&
+        info.wFmt != 0) {
+        conversation.format_ = info.wFmt;
     }
-    return true;
-}
-
-void BrowserDdeClient::closeLink() {
-    if (conversation_ != nullptr) {
-        DdeDisconnect(conversation_);
-        conversation_ = nullptr;
-    }
-    if (serviceHandle_ != nullptr) {
-        DdeFreeStringHandle(instance_, serviceHandle_);
-        serviceHandle_ = nullptr;
-    }
-    if (topicHandle_ != nullptr) {
-        DdeFreeStringHandle(instance_, topicHandle_);
-        topicHandle_ = nullptr;
-    }
+    return conversation;
 }
 
 bool BrowserDdeClient::fitsAnItem(const std::string& item) {
     return widen(item).size() <= kMaxItemLength;
 }
 
-std::string BrowserDdeClient::request(const std::string& item) {
-    if (!isOpen()) {
+std::string DdeConversation::request(const std::string& item) const {
+    UniqueDdeData data;
+    {
+        const DdeString itemName(instance_, item);
+        if (itemName.get() == nullptr) {
+            return {};
+        }
+        DWORD result = 0;
+        data.reset(DdeClientTransaction(nullptr, 0, conversation_.get(), itemName.get(), format_,
+                                        XTYP_REQUEST, BrowserDdeClient::kRequestTimeoutMs,
+                                        &result));
+    }
+    if (!data) {
         return {};
     }
-    HSZ itemHandle = DdeCreateStringHandleW(instance_, widen(item).c_str(), CP_WINUNICODE);
-    if (itemHandle == nullptr) {
-        return {};
-    }
-    DWORD result = 0;
-    HDDEDATA data = DdeClientTransaction(nullptr, 0, conversation_, itemHandle, format_,
-                                         XTYP_REQUEST, kRequestTimeoutMs, &result);
-    DdeFreeStringHandle(instance_, itemHandle);
-    if (data == nullptr) {
-        return {};
-    }
-    const DWORD size = DdeGetData(data, nullptr, 0, 0);
+    const DWORD size = DdeGetData(data.get(), nullptr, 0, 0);
     std::vector<char> bytes(size);
     if (size > 0) {
-        DdeGetData(data, reinterpret_cast<LPBYTE>(bytes.data()), size, 0);
+        DdeGetData(data.get(), reinterpret_cast<LPBYTE>(bytes.data()), size, 0);
     }
-    DdeFreeDataHandle(data);
+    data.reset();
     if (format_ == CF_UNICODETEXT) {
         std::wstring wide(reinterpret_cast<const wchar_t*>(bytes.data()),
                           bytes.size() / sizeof(wchar_t));

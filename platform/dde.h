@@ -1,40 +1,82 @@
 #pragma once
 
+#include "platform/handle.h"
+
 #include <windows.h>
 
 #include <ddeml.h>
 
+#include <optional>
 #include <string>
 
 namespace tarvok {
 
-// A DDE client conversation with a running web browser. One conversation serves one request
-// and is closed at once. In manual mode setting the link only records service and topic and
-// openLink() connects; in automatic mode setting the link closes any open conversation and
-// connects at once.
+struct DdeConversationTraits {
+    using Handle = HCONV;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DdeDisconnect(h); }
+};
+struct DdeDataTraits {
+    using Handle = HDDEDATA;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { DdeFreeDataHandle(h); }
+};
+using UniqueDdeConversation = UniqueHandle<DdeConversationTraits>;
+using UniqueDdeData = UniqueHandle<DdeDataTraits>;
+
+// A DDE string handle, freed in the instance that made it.
+class DdeString {
+  public:
+    DdeString() = default;
+    DdeString(DWORD instance, const std::string& text);
+    ~DdeString() { reset(); }
+    DdeString(DdeString&& other) noexcept;
+    DdeString& operator=(DdeString&& other) noexcept;
+    DdeString(const DdeString&) = delete;
+    DdeString& operator=(const DdeString&) = delete;
+    HSZ get() const { return handle_; }
+
+  private:
+    void reset() noexcept;
+    DWORD instance_ = 0;
+    HSZ handle_ = nullptr;
+};
+
+// One conversation with a running web browser, closed when the object goes. It must go
+// before the client that opened it.
+class DdeConversation {
+  public:
+    // A synchronous request (XTYP_REQUEST) in the conversation's data format with a time-out
+    // of BrowserDdeClient::kRequestTimeoutMs. The reply is the data read as text up to its
+    // first zero byte, converted from code page 932; empty when the transaction fails or
+    // returns no data.
+    std::string request(const std::string& item) const;
+
+  private:
+    friend class BrowserDdeClient;
+    DdeConversation() = default;
+
+    DWORD instance_ = 0;
+    // Declared before the conversation, so that it is disconnected before they are freed.
+    DdeString service_;
+    DdeString topic_;
+    UniqueDdeConversation conversation_;
+    UINT format_ = CF_TEXT;
+};
+
+// The DDE client of the launcher: one DDE instance for as long as the object lives, and the
+// conversations it opens with browsers, one request each.
 class BrowserDdeClient {
   public:
-    enum class Mode { Manual, Automatic };
-
-    explicit BrowserDdeClient(Mode mode);
+    BrowserDdeClient() = default;
     ~BrowserDdeClient();
     BrowserDdeClient(const BrowserDdeClient&) = delete;
     BrowserDdeClient& operator=(const BrowserDdeClient&) = delete;
 
-    // Returns whether a conversation is open afterwards.
-    bool setLink(const std::string& service, const std::string& topic);
-    // Connects; when no server answers and the service name is not empty, starts
-    // "service topic" minimised without activation and tries once more. On failure the
-    // client is closed again.
-    bool openLink();
-    // Disconnects and frees the string handles; safe to call when nothing is open.
-    void closeLink();
-    bool isOpen() const { return conversation_ != nullptr; }
-
-    // A synchronous request (XTYP_REQUEST) in the conversation's data format with a time-out
-    // of 10 000 ms. The reply is the data read as text up to its first zero byte, converted
-    // from code page 932; empty when the transaction fails or returns no data.
-    std::string request(const std::string& item);
+    // Connects to `service` on `topic`; when no server answers and the service name is not
+    // empty, starts "service topic" minimised without activation and tries once more.
+    // Nothing when no conversation could be opened.
+    std::optional<DdeConversation> connect(const std::string& service, const std::string& topic);
 
     static constexpr DWORD kRequestTimeoutMs = 10000;
     // DDE names are atoms: an item longer than this cannot be asked for at all.
@@ -42,17 +84,9 @@ class BrowserDdeClient {
     static bool fitsAnItem(const std::string& item);
 
   private:
-    bool connect();
     bool ensureInstance();
 
-    Mode mode_;
     DWORD instance_ = 0;
-    std::string service_;
-    std::string topic_;
-    HSZ serviceHandle_ = nullptr;
-    HSZ topicHandle_ = nullptr;
-    HCONV conversation_ = nullptr;
-    UINT format_ = CF_TEXT;
 };
 
 } // namespace tarvok

@@ -1,5 +1,7 @@
 #include "platform/dpi.h"
 
+#include "platform/controls.h"
+
 namespace tarvok {
 
 namespace {
@@ -12,9 +14,8 @@ template <typename Fn> Fn userProc(const char* name) {
 } // namespace
 
 UINT systemDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
@@ -36,18 +37,6 @@ void adjustWindowRectForDpi(RECT& rect, DWORD style, BOOL hasMenu, DWORD exStyle
     if (adjust == nullptr || !adjust(&rect, style, hasMenu, exStyle, dpi)) {
         AdjustWindowRectEx(&rect, style, hasMenu, exStyle);
     }
-}
-
-NONCLIENTMETRICSW nonClientMetricsForDpi(UINT dpi) {
-    using SpiForDpiFn = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
-    static const auto spiForDpi = userProc<SpiForDpiFn>("SystemParametersInfoForDpi");
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (spiForDpi == nullptr ||
-        !spiForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-        SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    }
-    return metrics;
 }
 
 } // namespace tarvok

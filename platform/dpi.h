@@ -16,7 +16,5 @@ inline int scale(int designPixels, UINT dpi) {
 }
 // AdjustWindowRectEx for a given DPI where the system offers it.
 void adjustWindowRectForDpi(RECT& rect, DWORD style, BOOL hasMenu, DWORD exStyle, UINT dpi);
-// The non-client metrics (message font and friends) for a given DPI.
-NONCLIENTMETRICSW nonClientMetricsForDpi(UINT dpi);
 
 } // namespace tarvok

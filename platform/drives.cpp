@@ -1,8 +1,7 @@
 #include "platform/drives.h"
 
-#include "platform/settings_file.h"
+#include "platform/files.h"
 #include "platform/text.h"
-#include "settings/errors.h"
 
 #include <shellapi.h>
 #include <winnetwk.h>
@@ -10,34 +9,6 @@
 namespace tarvok {
 
 namespace {
-
-// Beyond MAX_PATH the file functions take a path only in its extended form.
-std::wstring systemPath(const std::string& path) {
-    std::wstring wide = widen(path);
-    if (wide.size() < MAX_PATH - 12 || wide.starts_with(L"\\\\?\\")) {
-        return wide;
-    }
-    if (wide.size() > 2 && wide[1] == L':') {
-        return L"\\\\?\\" + wide;
-    }
-    if (wide.starts_with(L"\\\\")) {
-        return L"\\\\?\\UNC\\" + wide.substr(2);
-    }
-    return wide;
-}
-
-// No "There is no disk in the drive" box from the system while drives are asked about: an
-// empty drive is a failure we report ourselves.
-class QuietDriveErrors {
-  public:
-    QuietDriveErrors() : old_(SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX)) {}
-    ~QuietDriveErrors() { SetErrorMode(old_); }
-    QuietDriveErrors(const QuietDriveErrors&) = delete;
-    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
-
-  private:
-    UINT old_;
-};
 
 std::string lowerCase(std::wstring text) {
     if (!text.empty()) {
@@ -140,52 +111,6 @@ std::vector<DriveInfo> machineDrives() {
     return drives;
 }
 
-PathKind pathKind(const std::string& path) {
-    if (path.empty()) {
-        return PathKind::Missing;
-    }
-    QuietDriveErrors quiet;
-    const DWORD attributes = GetFileAttributesW(systemPath(path).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return PathKind::Missing;
-    }
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
-}
-
-FolderContent readFolder(const std::string& folder) {
-    QuietDriveErrors quiet;
-    std::string pattern = folder;
-    if (pattern.empty() || pattern.back() != '\\') {
-        pattern.push_back('\\');
-    }
-    pattern.push_back('*');
-    WIN32_FIND_DATAW data{};
-    UniqueFind find(FindFirstFileExW(systemPath(pattern).c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    FolderContent content;
-    if (!find) {
-        const DWORD error = GetLastError();
-        // Only an empty drive root has not even "." in it.
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES) {
-            return content;
-        }
-        throw AppError(systemErrorText(error), AppError::Kind::InputOutput);
-    }
-    do {
-        const DWORD a = data.dwFileAttributes;
-        if ((a & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            const bool dots =
-                wcscmp(data.cFileName, L".") == 0 || wcscmp(data.cFileName, L"..") == 0;
-            if (!dots && (a & FILE_ATTRIBUTE_HIDDEN) == 0) {
-                content.folders.push_back(narrow(data.cFileName));
-            }
-        } else if ((a & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
-            content.files.push_back(narrow(data.cFileName));
-        }
-    } while (FindNextFileW(find.get(), &data));
-    return content;
-}
-
 std::string driveCurrentFolder(char letter) {
     // Upper case, as paths are written everywhere else ("C:\", not "c:\").
     const wchar_t upper =
@@ -202,6 +127,7 @@ std::string driveCurrentFolder(char letter) {
 }
 
 void enterAsCurrentDirectory(const std::string& folder) {
+    // Not in the long form: a current directory has the MAX_PATH limit in any form.
     SetCurrentDirectoryW(widen(folder).c_str());
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-// Drives, folders and the small icons the picker's lists draw with.
+// Drives, the current folder and the small icons the picker's lists draw with.
 namespace tarvok {
 
 struct DriveInfo {
@@ -20,20 +20,6 @@ struct DriveInfo {
 // Every drive from a: to z: that exists. Labels are read without the system's "insert a
 // disk" box, so an empty CD drive lists at once.
 std::vector<DriveInfo> machineDrives();
-
-// What a path names on disk. Paths of any length are accepted.
-enum class PathKind { Missing, File, Folder };
-PathKind pathKind(const std::string& path);
-
-// What the picker lists of a folder: its subfolders (hidden ones left out) and its ordinary
-// files (neither folders, hidden nor system files), as read, unsorted.
-struct FolderContent {
-    std::vector<std::string> folders;
-    std::vector<std::string> files;
-};
-// Reads a folder in one pass. A folder that cannot be read (no medium in the drive, gone,
-// refused) raises AppError of the input/output kind with the system's description.
-FolderContent readFolder(const std::string& folder);
 
 // The folder a drive is at for this process (its root when it was never entered).
 std::string driveCurrentFolder(char letter);

@@ -1,22 +1,14 @@
 #include "platform/folder_browser.h"
 
 #include "platform/com.h"
-#include "platform/shell.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 #include <shlobj.h>
 
-#include <memory>
-
 namespace tarvok {
 
 namespace {
-
-constexpr DWORD kLongPath = 32768;
-
-struct ItemListDeleter {
-    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
-};
 
 int CALLBACK onBrowserEvent(HWND browser, UINT message, LPARAM, LPARAM initial) {
     if (message == BFFM_INITIALIZED) {
@@ -40,12 +32,12 @@ std::optional<std::string> browseForFolder(HWND owner, const std::string& title,
         info.lpfn = onBrowserEvent;
         info.lParam = reinterpret_cast<LPARAM>(wideInitial.c_str());
     }
-    const std::unique_ptr<ITEMIDLIST, ItemListDeleter> chosen(SHBrowseForFolderW(&info));
+    const UniqueItemList chosen(SHBrowseForFolderW(&info));
     if (!chosen) {
         return std::nullopt;
     }
-    std::wstring path(kLongPath, L'\0');
-    if (!SHGetPathFromIDListEx(chosen.get(), path.data(), kLongPath, GPFIDL_DEFAULT)) {
+    std::wstring path(kLongPathChars, L'\0');
+    if (!SHGetPathFromIDListEx(chosen.get(), path.data(), kLongPathChars, GPFIDL_DEFAULT)) {
         return std::nullopt;
     }
     path.resize(wcslen(path.c_str()));

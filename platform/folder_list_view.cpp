@@ -9,35 +9,6 @@
 
 namespace tarvok {
 
-namespace {
-
-bool isDotEntry(const wchar_t* name) {
-    return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
-}
-
-} // namespace
-
-std::vector<std::string> folderEntryNames(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW found{};
-    const UniqueFind find(FindFirstFileExW((widen(folder) + L"\\*").c_str(), FindExInfoBasic,
-                                           &found, FindExSearchNameMatch, nullptr,
-                                           FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) {
-        return names;
-    }
-    do {
-        if (!isDotEntry(found.cFileName)) {
-            names.push_back(narrow(found.cFileName));
-        }
-    } while (FindNextFileW(find.get(), &found));
-    return names;
-}
-
-bool countsAsFolder(const std::string& path) {
-    return (GetFileAttributesW(widen(path).c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 int compareAsLstrcmp(const std::string& a, const std::string& b) {
     return CompareStringW(LOCALE_USER_DEFAULT, 0, widen(a).c_str(), -1, widen(b).c_str(), -1) -
            CSTR_EQUAL;
@@ -145,15 +116,6 @@ std::optional<std::string> FolderListView::selectedName() const {
     ListView_GetItemText(hwnd_, at, 0, buffer.data(), static_cast<int>(buffer.size()));
     buffer.resize(wcslen(buffer.c_str()));
     return narrow(buffer);
-}
-
-FolderListView::RedrawPause::RedrawPause(const FolderListView& view) : hwnd_(view.hwnd()) {
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-}
-
-FolderListView::RedrawPause::~RedrawPause() {
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 } // namespace tarvok

@@ -10,15 +10,6 @@
 
 namespace tarvok {
 
-// The names of every entry of a folder (extension included), hidden and system files too,
-// without "." and "..", in the order the file system lists them. A folder that cannot be
-// listed gives none.
-std::vector<std::string> folderEntryNames(const std::string& folder);
-
-// The folder test of the pickers: the directory bit of the path's attributes. A path that no
-// longer exists reports all bits set, so it counts as a folder too.
-bool countsAsFolder(const std::string& path);
-
 // Compares two captions as lstrcmp does: the user's locale order, case-sensitive.
 int compareAsLstrcmp(const std::string& a, const std::string& b);
 
@@ -45,18 +36,6 @@ class FolderListView {
     // The name column takes the width the type column leaves (after a scroll bar came or went).
     void fitNameColumn();
     std::optional<std::string> selectedName() const;
-
-    // Redrawing stops while the object lives; the list is painted once when it goes.
-    class RedrawPause {
-      public:
-        explicit RedrawPause(const FolderListView& view);
-        ~RedrawPause();
-        RedrawPause(const RedrawPause&) = delete;
-        RedrawPause& operator=(const RedrawPause&) = delete;
-
-      private:
-        HWND hwnd_;
-    };
 
   private:
     struct Row {

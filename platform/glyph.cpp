@@ -16,21 +16,24 @@ UniqueBitmap makeDib(HDC reference, int width, int height) {
     return UniqueBitmap(CreateDIBSection(reference, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
 }
 
-std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour, SIZE size) {
+std::optional<IconBitmaps> iconBitmaps(HICON icon) {
     ICONINFO info{};
     if (icon == nullptr || !GetIconInfo(icon, &info)) {
+        return std::nullopt;
+    }
+    return IconBitmaps{UniqueBitmap(info.hbmColor), UniqueBitmap(info.hbmMask)};
+}
+
+std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour, SIZE size) {
+    const auto bitmaps = iconBitmaps(icon);
+    if (!bitmaps) {
         return nullptr;
     }
     BITMAP bm{};
-    GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bm, &bm);
+    const bool colour = static_cast<bool>(bitmaps->color);
+    GetObjectW(colour ? bitmaps->color.get() : bitmaps->mask.get(), sizeof bm, &bm);
     int width = bm.bmWidth;
-    int height = info.hbmColor != nullptr ? bm.bmHeight : bm.bmHeight / 2;
-    if (info.hbmColor != nullptr) {
-        DeleteObject(info.hbmColor);
-    }
-    if (info.hbmMask != nullptr) {
-        DeleteObject(info.hbmMask);
-    }
+    int height = colour ? bm.bmHeight : bm.bmHeight / 2;
     if (size.cx > 0 && size.cy > 0) {
         width = size.cx;
         height = size.cy;

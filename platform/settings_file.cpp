@@ -1,6 +1,7 @@
 #include "platform/settings_file.h"
 
 #include "platform/cp932_codec.h"
+#include "platform/files.h"
 #include "platform/text.h"
 #include "platform/ui_texts.h"
 #include "platform/win_handles.h"
@@ -16,14 +17,12 @@
 namespace tarvok {
 
 std::string systemErrorText(unsigned long code) {
-    wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = n > 0 && buffer != nullptr ? std::wstring(buffer, n) : std::wstring{};
-    if (buffer != nullptr) {
-        LocalFree(buffer);
-    }
+    wchar_t* raw = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
+    const UniqueLocalMemory<wchar_t> buffer(raw);
+    std::wstring text = n > 0 && buffer ? std::wstring(buffer.get(), n) : std::wstring{};
     while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' ')) {
         text.pop_back();
     }
@@ -62,8 +61,8 @@ UniqueFile createTemporary(const std::wstring& target, std::wstring& name) {
                std::to_wstring(++count) + L"-" + std::to_wstring(GetTickCount()) + L".tmp";
         // No sharing at all, FILE_SHARE_DELETE included: another copy's start-up clean-up
         // cannot delete a temporary file while a save is writing it.
-        UniqueFile file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueFile file(CreateFileW(pathForFileCalls(name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file || GetLastError() != ERROR_FILE_EXISTS) {
             return file;
         }
@@ -74,7 +73,7 @@ UniqueFile createTemporary(const std::wstring& target, std::wstring& name) {
 // The other copy's swap, or a copy reading the file, holds the target for a moment.
 DWORD swapInto(const std::wstring& temporary, const std::wstring& target) {
     for (int attempt = 0;; ++attempt) {
-        if (MoveFileExW(temporary.c_str(), target.c_str(),
+        if (MoveFileExW(pathForFileCalls(temporary).c_str(), pathForFileCalls(target).c_str(),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return ERROR_SUCCESS;
         }
@@ -107,7 +106,7 @@ DWORD writeAndSwap(const std::wstring& target, const std::string& bytes) {
         err = swapInto(temporary, target);
     }
     if (err != ERROR_SUCCESS) {
-        DeleteFileW(temporary.c_str());
+        DeleteFileW(pathForFileCalls(temporary).c_str());
     }
     return err;
 }
@@ -127,7 +126,7 @@ bool isOurTemporary(std::wstring_view name, std::wstring_view settingsName) {
 } // namespace
 
 IniModel loadSettingsFile(const std::string& path) {
-    const std::wstring wide = widen(path);
+    const std::wstring wide = pathForFileCalls(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD err = GetLastError();
@@ -168,7 +167,7 @@ IniModel loadSettingsFile(const std::string& path) {
 
 void saveSettingsFile(const std::string& path, const IniModel& model) {
     const std::wstring target = widen(path);
-    const DWORD attributes = GetFileAttributesW(target.c_str());
+    const DWORD attributes = GetFileAttributesW(pathForFileCalls(target).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
         // Replacing would succeed on some systems and silently defeat the user's protection.
@@ -189,7 +188,7 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
     const std::wstring target = widen(settingsPath);
     const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
     WIN32_FIND_DATAW found;
-    const UniqueFind search(FindFirstFileW((target + L".*").c_str(), &found));
+    const UniqueFind search(FindFirstFileW(pathForFileCalls(target + L".*").c_str(), &found));
     if (!search) {
         return;
     }
@@ -197,7 +196,7 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
         // A temporary file that a save in progress holds open refuses the delete and stays.
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
             isOurTemporary(found.cFileName, std::wstring_view(target).substr(folder.size()))) {
-            DeleteFileW((folder + found.cFileName).c_str());
+            DeleteFileW(pathForFileCalls(folder + found.cFileName).c_str());
         }
     } while (FindNextFileW(search.get(), &found));
 }
@@ -205,7 +204,7 @@ void removeLeftoverTemporaries(const std::string& settingsPath) {
 SettingsLock::SettingsLock(const std::string& settingsPath, unsigned long timeoutMs) {
     // Hidden: it is the launcher's business, not one of the user's files. It is never
     // deleted, since a copy waiting for it would then lock a file nobody else sees.
-    const std::wstring name = widen(settingsPath) + L".lock";
+    const std::wstring name = pathForFileCalls(widen(settingsPath) + L".lock");
     file_.reset(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE,
                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_HIDDEN, nullptr));

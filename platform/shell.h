@@ -2,7 +2,6 @@
 
 #include "platform/win_handles.h"
 
-#include <optional>
 #include <string>
 
 namespace tarvok {
@@ -13,26 +12,6 @@ void defaultBeep();
 // The shell's large icon for a path; empty when the shell has none (for instance when the
 // path no longer exists).
 UniqueIcon shellLargeIcon(const std::string& path);
-
-// A path as the shell takes it: one of MAX_PATH characters or more has its folders in their
-// short form (the name stays long, so its extension still says what the file is).
-std::wstring pathForShell(const std::string& path);
-
-// What tells whether a file changed: its time stamp, size and attributes; nothing when the
-// path names nothing.
-struct FileStamp {
-    FILETIME written{};
-    unsigned long long bytes = 0;
-    DWORD attributes = 0;
-    bool operator==(const FileStamp& other) const {
-        return CompareFileTime(&written, &other.written) == 0 && bytes == other.bytes &&
-               attributes == other.attributes;
-    }
-};
-std::optional<FileStamp> fileStamp(const std::string& path);
-
-bool fileExists(const std::string& path);
-bool folderExists(const std::string& path);
 
 // Opens a slot's file or folder with its default action (owner window, SW_SHOWNORMAL).
 // Whether the shell managed is not examined: it shows its own message where it has one.

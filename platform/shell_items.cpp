@@ -1,45 +1,32 @@
 #include "platform/shell_items.h"
 
 #include "platform/com.h"
+#include "platform/files.h"
 #include "platform/settings_file.h"
-#include "platform/shell.h"
 #include "platform/text.h"
 #include "settings/errors.h"
 
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <memory>
-
 namespace tarvok {
 
-namespace {
-
-// Long enough for any path the shell hands out, long paths included.
-constexpr DWORD kLongPath = 32768;
-
-struct ItemListDeleter {
-    void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
-};
-
-} // namespace
-
 std::string currentDirectory() {
-    std::wstring buffer(kLongPath, L'\0');
-    const DWORD n = GetCurrentDirectoryW(kLongPath, buffer.data());
-    buffer.resize(n < kLongPath ? n : 0);
+    std::wstring buffer(kLongPathChars, L'\0');
+    const DWORD n = GetCurrentDirectoryW(kLongPathChars, buffer.data());
+    buffer.resize(n < kLongPathChars ? n : 0);
     return narrow(buffer);
 }
 
 std::string specialFolderPath(int csidl) {
     ITEMIDLIST* raw = nullptr;
     const HRESULT hr = SHGetSpecialFolderLocation(nullptr, csidl, &raw);
-    std::unique_ptr<ITEMIDLIST, ItemListDeleter> list(raw);
+    const UniqueItemList list(raw);
     if (FAILED(hr)) {
         throw AppError(systemErrorText(static_cast<unsigned long>(hr)));
     }
-    std::wstring path(kLongPath, L'\0');
-    if (!SHGetPathFromIDListEx(list.get(), path.data(), kLongPath, GPFIDL_DEFAULT)) {
+    std::wstring path(kLongPathChars, L'\0');
+    if (!SHGetPathFromIDListEx(list.get(), path.data(), kLongPathChars, GPFIDL_DEFAULT)) {
         return currentDirectory();
     }
     path.resize(wcslen(path.c_str()));
@@ -53,15 +40,6 @@ std::string shellDisplayName(const std::string& path) {
         return {};
     }
     return narrow(info.szDisplayName);
-}
-
-std::string shellTypeName(const std::string& path) {
-    SHFILEINFOW info{};
-    if (SHGetFileInfoW(widen(path).c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                       SHGFI_TYPENAME) == 0) {
-        return {};
-    }
-    return narrow(info.szTypeName);
 }
 
 UniqueIcon shellSmallIcon(const std::string& path) {
@@ -85,9 +63,9 @@ std::optional<std::string> resolveShortcut(const std::string& shortcutPath, HWND
         FAILED(link->Resolve(owner, SLR_ANY_MATCH))) {
         return std::nullopt;
     }
-    std::wstring target(kLongPath, L'\0');
-    if (FAILED(
-            link->GetPath(target.data(), static_cast<int>(kLongPath), nullptr, SLGP_UNCPRIORITY))) {
+    std::wstring target(kLongPathChars, L'\0');
+    if (FAILED(link->GetPath(target.data(), static_cast<int>(kLongPathChars), nullptr,
+                             SLGP_UNCPRIORITY))) {
         return std::nullopt;
     }
     target.resize(wcslen(target.c_str()));

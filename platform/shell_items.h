@@ -26,9 +26,8 @@ std::string specialFolderPath(int csidl);
 std::string currentDirectory();
 
 // What the shell shows for a path: its display name (a shortcut without ".lnk", a drive root
-// its label) and type name; empty when the shell has nothing.
+// its label); empty when the shell has nothing.
 std::string shellDisplayName(const std::string& path);
-std::string shellTypeName(const std::string& path);
 // The shell's small icon of a path (SHGFI_SMALLICON | SHGFI_SHELLICONSIZE); empty when none.
 UniqueIcon shellSmallIcon(const std::string& path);
 

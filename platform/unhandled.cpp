@@ -20,10 +20,6 @@ void installMediumErrorHandler() {
     g_medium = true;
 }
 
-bool mediumErrorHandlerInstalled() {
-    return g_medium;
-}
-
 void reportUnhandledError(HWND owner, const std::exception& error) noexcept {
     try {
         // Once the file picker has been used, a drive without its medium gets the medium

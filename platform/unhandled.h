@@ -15,7 +15,6 @@ namespace tarvok {
 // of the file system show the medium box instead.
 void setUnhandledErrorTitle(const std::string& applicationTitle);
 void installMediumErrorHandler();
-bool mediumErrorHandlerInstalled();
 void reportUnhandledError(HWND owner, const std::exception& error) noexcept;
 
 // Runs a window-procedure handler so that nothing it throws can cross into Win32 code.

@@ -52,6 +52,13 @@ struct RegKeyTraits {
     static void close(Handle h) { RegCloseKey(h); }
 };
 
+// A buffer the system allocated for the caller with LocalAlloc (FormatMessage's, for one).
+template <typename T> struct LocalMemoryTraits {
+    using Handle = T*;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { LocalFree(h); }
+};
+
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
@@ -63,5 +70,6 @@ using UniqueMenu = UniqueHandle<MenuTraits>;
 using UniqueAccelerators = UniqueHandle<AcceleratorTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
+template <typename T> using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits<T>>;
 
 } // namespace tarvok

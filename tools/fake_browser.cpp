@@ -8,9 +8,9 @@
 //
 // It writes "ready" once its services are registered, and ends by itself after --lifetime
 // seconds (default 120) so that a test that dies cannot leave it behind for long.
-#include "platform/cp932_codec.h"
-#include "platform/text.h"
-
+//
+// It shares no code with the launcher: its text conversions are its own, so that a fault in
+// the launcher's codec shows in the tests instead of cancelling itself out.
 #include <windows.h>
 
 #include <ddeml.h>
@@ -25,7 +25,7 @@ namespace {
 struct Options {
     std::wstring log;
     std::vector<std::wstring> services;
-    std::string reply = "1";
+    std::wstring reply = L"1";
     DWORD delayMs = 0;
     bool never = false;
     UINT lifetimeSeconds = 120;
@@ -35,6 +35,20 @@ struct Options {
 Options g_options;
 DWORD g_instance = 0;
 std::map<HCONV, std::string> g_serviceOf;
+
+// UTF-16 to a code page: UTF-8 for the log, 932 for a reply in the ANSI text format (a
+// character that code page lacks becomes the system's best fit or "?").
+std::string encoded(const std::wstring& text, UINT codePage) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = static_cast<int>(text.size());
+    const int n =
+        WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    WideCharToMultiByte(codePage, 0, text.data(), length, bytes.data(), n, nullptr, nullptr);
+    return bytes;
+}
 
 void log(const std::string& line) {
     HANDLE f = CreateFileW(g_options.log.c_str(), FILE_APPEND_DATA,
@@ -51,7 +65,7 @@ void log(const std::string& line) {
 std::string nameOf(HSZ handle) {
     wchar_t buffer[2048] = {};
     DdeQueryStringW(g_instance, handle, buffer, 2048, CP_WINUNICODE);
-    return tarvok::narrow(buffer);
+    return encoded(buffer, CP_UTF8);
 }
 
 HDDEDATA CALLBACK serve(UINT type, UINT format, HCONV conversation, HSZ hsz1, HSZ hsz2, HDDEDATA,
@@ -80,11 +94,10 @@ HDDEDATA CALLBACK serve(UINT type, UINT format, HCONV conversation, HSZ hsz1, HS
         }
         std::string bytes;
         if (format == CF_UNICODETEXT) {
-            const std::wstring wide = tarvok::widen(g_options.reply);
-            bytes.assign(reinterpret_cast<const char*>(wide.c_str()),
-                         (wide.size() + 1) * sizeof(wchar_t));
+            bytes.assign(reinterpret_cast<const char*>(g_options.reply.c_str()),
+                         (g_options.reply.size() + 1) * sizeof(wchar_t));
         } else {
-            bytes = tarvok::systemCodec().encode(g_options.reply).value_or("?");
+            bytes = encoded(g_options.reply, 932);
             bytes.push_back('\0');
         }
         return DdeCreateDataHandle(g_instance, reinterpret_cast<LPBYTE>(bytes.data()),
@@ -108,7 +121,7 @@ void parse(int argc, wchar_t** argv) {
         } else if (arg == L"--service" && hasValue) {
             g_options.services.emplace_back(argv[++i]);
         } else if (arg == L"--reply" && hasValue) {
-            g_options.reply = tarvok::narrow(argv[++i]);
+            g_options.reply = argv[++i];
         } else if (arg == L"--delay" && hasValue) {
             g_options.delayMs = static_cast<DWORD>(_wtoi(argv[++i]));
         } else if (arg == L"--lifetime" && hasValue) {

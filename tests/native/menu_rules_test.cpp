@@ -35,15 +35,7 @@ TEST(SystemCommandTexts, MissingFileAndFailedShortcutAreJoinedFromTheirPieces) {
               "アクセスが拒否されました。");
 }
 
-TEST(MigrationPaths, FolderPartDropsTheLastComponentAndTrailingBackslashes) {
-    EXPECT_EQ(folderPartOf("C:\\Program Files\\Velquor\\tarvok1c\\tarvok.in"),
-              "C:\\Program Files\\Velquor\\tarvok1c");
-    EXPECT_EQ(folderPartOf("C:\\tarvok.in"), "C:");
-    EXPECT_EQ(folderPartOf("C:\\old\\\\tarvok.in"), "C:\\old");
-    EXPECT_EQ(folderPartOf("C:\\old\\"), "C:\\old");
-    EXPECT_EQ(folderPartOf("tarvok.in"), "");
-    EXPECT_EQ(withOneBackslash("C:\\"), "C:\\");
-    EXPECT_EQ(withOneBackslash("C:\\表\\old"), "C:\\表\\old\\");
+TEST(MigrationPaths, TheScreenOpensOnTheEarlierVersionsDefaultDataFile) {
     EXPECT_EQ(defaultEarlierDataPath(), "C:\\Program Files\\Velquor\\tarvok1c\\tarvok.in");
 }
 

@@ -9,16 +9,6 @@
 namespace tarvok {
 namespace {
 
-TEST(StartMenuRules, EntriesProposeTheirCaptionWithoutExtensionAndOnlyLnkIsAShortcut) {
-    EXPECT_EQ(proposedName("表 計算.v2.LNK"), "表 計算.v2");
-    EXPECT_EQ(proposedName("Accessories"), "Accessories");
-    EXPECT_TRUE(isShortcutPath("C:\\Programs\\ﾂｰﾙ\\a.Lnk"));
-    for (const char* path : {"C:\\Programs\\desktop.ini", "C:\\Programs\\Site.url",
-                             "C:\\Programs\\old.lnk.bak", "C:\\Programs\\lnk"}) {
-        EXPECT_FALSE(isShortcutPath(path)) << path;
-    }
-}
-
 TEST(StartMenuRules, EntriesFollowTheComparisonFoldersAndFilesMixedTiesInListedOrder) {
     const std::vector<std::string> captions{"b.lnk", "Tools", "a.lnk", "B.LNK", "c"};
     // Case-blind, as a locale comparison may be: "b.lnk" and "B.LNK" tie.

@@ -1,4 +1,4 @@
-// The browser conversation module against our stand-in, in both connect modes.
+// The browser conversation module against our stand-in.
 #include "platform/dde.h"
 #include "tests/windows/support/process.h"
 #include "tests/windows/support/temp_dir.h"
@@ -9,16 +9,16 @@ using namespace tarvok;
 
 namespace {
 
-TEST(BrowserDde, AutomaticModeConnectsOnSetLinkAndReadsTheReplyAsShiftJis) {
+TEST(BrowserDde, AConversationReadsTheReplyAsShiftJisAndDisconnectsWhenItGoes) {
     test::TempDir dir;
     test::FakeBrowser browser(dir.file("b.log"), {"netscape"},
                               "--reply \"\\\"http://example.jp/\\\",\\\"日本のページ\\\"\"");
-    BrowserDdeClient client(BrowserDdeClient::Mode::Automatic);
-    ASSERT_TRUE(client.setLink("netscape", "WWW_GetWindowInfo"));
-    EXPECT_TRUE(client.isOpen());
-    EXPECT_EQ(client.request("0xFFFFFFFF"), "\"http://example.jp/\",\"日本のページ\"");
-    client.closeLink();
-    EXPECT_FALSE(client.isOpen());
+    BrowserDdeClient client;
+    {
+        const auto conversation = client.connect("netscape", "WWW_GetWindowInfo");
+        ASSERT_TRUE(conversation);
+        EXPECT_EQ(conversation->request("0xFFFFFFFF"), "\"http://example.jp/\",\"日本のページ\"");
+    }
     ASSERT_TRUE(test::waitFor([&] { return browser.log().size() >= 3; }));
     EXPECT_EQ(browser.log(),
               (std::vector<std::string>{"connect|netscape|WWW_GetWindowInfo",
@@ -26,42 +26,29 @@ TEST(BrowserDde, AutomaticModeConnectsOnSetLinkAndReadsTheReplyAsShiftJis) {
                                         "disconnect|netscape"}));
 }
 
-TEST(BrowserDde, SettingANewLinkInAutomaticModeClosesTheOldConversation) {
+TEST(BrowserDde, OneClientTalksToOneBrowserAfterAnother) {
     test::TempDir dir;
     test::FakeBrowser first(dir.file("1.log"), {"netscape6"});
     test::FakeBrowser second(dir.file("2.log"), {"Iexplore"});
-    BrowserDdeClient client(BrowserDdeClient::Mode::Automatic);
-    ASSERT_TRUE(client.setLink("netscape6", "WWW_GetWindowInfo"));
-    ASSERT_TRUE(client.setLink("Iexplore", "WWW_GetWindowInfo"));
+    BrowserDdeClient client;
+    ASSERT_TRUE(client.connect("netscape6", "WWW_GetWindowInfo"));
+    const auto conversation = client.connect("Iexplore", "WWW_OpenURL");
+    ASSERT_TRUE(conversation);
+    EXPECT_EQ(conversation->request("http://x/"), "1");
     ASSERT_TRUE(test::waitFor([&] { return first.log().size() >= 2; }));
     EXPECT_EQ(first.log().back(), "disconnect|netscape6");
-    EXPECT_EQ(second.log(), std::vector<std::string>{"connect|Iexplore|WWW_GetWindowInfo"});
 }
 
-TEST(BrowserDde, ManualModeOnlyRecordsTheLinkUntilOpened) {
-    test::TempDir dir;
-    test::FakeBrowser browser(dir.file("b.log"), {"netscape"});
-    BrowserDdeClient client(BrowserDdeClient::Mode::Manual);
-    EXPECT_FALSE(client.setLink("netscape", "WWW_OpenURL"));
-    Sleep(200);
-    EXPECT_TRUE(browser.log().empty());
-    EXPECT_EQ(client.request("http://x/"), "") << "no conversation, no request";
-    ASSERT_TRUE(client.openLink());
-    EXPECT_EQ(client.request("http://x/"), "1");
-}
-
-TEST(BrowserDde, AServiceNobodyServesFailsAndLeavesTheClientClosed) {
-    BrowserDdeClient client(BrowserDdeClient::Mode::Automatic);
-    EXPECT_FALSE(client.setLink("tarvok-no-such-browser", "WWW_OpenURL"));
-    EXPECT_FALSE(client.isOpen());
-    EXPECT_EQ(client.request("x"), "");
+TEST(BrowserDde, AServiceNobodyServesFails) {
+    BrowserDdeClient client;
+    EXPECT_FALSE(client.connect("tarvok-no-such-browser", "WWW_OpenURL"));
 }
 
 TEST(BrowserDde, TopicsABrowserDoesNotKnowAreRefused) {
     test::TempDir dir;
     test::FakeBrowser browser(dir.file("b.log"), {"netscape"});
-    BrowserDdeClient client(BrowserDdeClient::Mode::Automatic);
-    EXPECT_FALSE(client.setLink("netscape", "WWW_Unknown"));
+    BrowserDdeClient client;
+    EXPECT_FALSE(client.connect("netscape", "WWW_Unknown"));
     EXPECT_EQ(browser.log().front(), "connect|netscape|WWW_Unknown|refused");
 }
 

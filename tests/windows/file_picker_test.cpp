@@ -6,6 +6,7 @@
 #include "platform/cp932_codec.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
+#include "settings/paths.h"
 #include "tests/windows/support/main_window_fixture.h"
 #include "tests/windows/support/process.h"
 

@@ -1,7 +1,7 @@
 // The shell services the screens share, against the real Wine shell: shortcut files made
 // and resolved through the shell link object, special folders.
 #include "platform/com.h"
-#include "platform/shell.h"
+#include "platform/files.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
 #include "settings/errors.h"

@@ -3,6 +3,7 @@
 // command around it is driven end to end.
 #include "dialogs/start_menu_picker.h"
 #include "platform/com.h"
+#include "platform/files.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
 #include "tests/windows/support/temp_dir.h"
