@@ -22,47 +22,49 @@ constexpr int kFieldFontPixels = 13;
 constexpr int kRowHeight = 16;
 constexpr int kIconSize = 16;
 constexpr int kIndentStep = 10;
-// The drive box's closed height; its list drops below it by this much more.
-constexpr int kDriveBoxHeight = 19;
-constexpr int kDriveListHeight = 160;
 
-constexpr Box kFolderListBox{24, 104, 220, 149};
-constexpr Box kFileListBox{272, 40, 248, 190};
-constexpr Box kDriveBox{24, 32, 220, kDriveBoxHeight + kDriveListHeight};
-
-// In tab order after the two lists; the drive box comes last.
-const ControlSpec kInputs[] = {
-    {Kind::RadioGroup, FilePicker::kFilterId, text::kPickerFilter, {272, 241, 265, 33}, 0, 3},
-    {Kind::Edit, FilePicker::kNameId, "", {24, 280, 498, 21}, kFieldFontPixels},
-    {Kind::Button, FilePicker::kRegisterFileId, text::kPickerRegisterFile, {136, 320, 83, 25}},
-    {Kind::Button, IDCANCEL, ui::kButtonCancel, {223, 320, 75, 25}},
-    {Kind::Button, FilePicker::kRegisterFolderId, text::kPickerRegisterFolder, {376, 320, 83, 25}},
-};
-
-// Outside the tab order. The frame goes last so that it lies beneath everything it encloses.
-const ControlSpec kDecoration[] = {
-    {Kind::Label,
-     FilePicker::kDriveLabelId,
-     text::kPickerDriveLabel,
-     {16, 16, 0, 0},
-     kFieldFontPixels},
+// In tab order: the two lists, the filter, the name, the buttons, the drive box last. Each
+// label comes just before its field, which takes its name from it. The frame goes last so
+// that it lies beneath everything it encloses.
+const ControlSpec kControls[] = {
     {Kind::Label,
      FilePicker::kFolderLabelId,
      text::kPickerFolderLabel,
      {16, 59, 0, 0},
      kFieldFontPixels},
-    {Kind::SpeedButton, FilePicker::kMyDocumentsId, text::kPickerMyDocuments, {83, 78, 81, 22}},
-    {Kind::SpeedButton, FilePicker::kDesktopId, text::kPickerDesktop, {164, 78, 81, 22}},
+    {Kind::ListBox, FilePicker::kFolderListId, "", {24, 104, 220, 149}, kFieldFontPixels},
     {Kind::Label,
      FilePicker::kFileLabelId,
      text::kPickerFileLabel,
      {268, 20, 0, 0},
      kFieldFontPixels},
+    {Kind::ListBox, FilePicker::kFileListId, "", {272, 40, 248, 190}, kFieldFontPixels},
+    {Kind::RadioGroup, FilePicker::kFilterId, text::kPickerFilter, {272, 241, 265, 33}, 0, 3},
     {Kind::Label,
      FilePicker::kNameLabelId,
      text::kPickerNameLabel,
      {16, 259, 0, 0},
      kFieldFontPixels},
+    {Kind::Edit, FilePicker::kNameId, "", {24, 280, 498, 21}, kFieldFontPixels},
+    {Kind::Button, FilePicker::kRegisterFileId, text::kPickerRegisterFile, {136, 320, 83, 25}},
+    {Kind::Button, IDCANCEL, ui::kButtonCancel, {223, 320, 75, 25}},
+    {Kind::Button, FilePicker::kRegisterFolderId, text::kPickerRegisterFolder, {376, 320, 83, 25}},
+    {Kind::Label,
+     FilePicker::kDriveLabelId,
+     text::kPickerDriveLabel,
+     {16, 16, 0, 0},
+     kFieldFontPixels},
+    // Closed as high as the design says; its list drops 160 further.
+    {Kind::DropDownList,
+     FilePicker::kDriveBoxId,
+     "",
+     {24, 32, 220, 19},
+     kFieldFontPixels,
+     1,
+     nullptr,
+     160},
+    {Kind::SpeedButton, FilePicker::kMyDocumentsId, text::kPickerMyDocuments, {83, 78, 81, 22}},
+    {Kind::SpeedButton, FilePicker::kDesktopId, text::kPickerDesktop, {164, 78, 81, 22}},
     {Kind::Frame, FilePicker::kFrameId, "", {8, 8, 537, 303}},
 };
 
@@ -79,9 +81,6 @@ constexpr DriveLook kDriveLooks[] = {
     {DRIVE_CDROM, DriveKind::CdRom, ListIcons::DriveCdRom},
     {DRIVE_RAMDISK, DriveKind::RamDisk, ListIcons::DriveRam},
 };
-
-constexpr DWORD kListStyle = WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWFIXED |
-                             LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
 void fillList(HWND list, UINT reset, UINT add, const std::vector<std::string>& texts) {
     const RedrawPause pause(list);
@@ -104,7 +103,8 @@ FilePicker::FilePicker()
     : ChoiceDialog(Frame{.windowClass = L"TF_EXESET",
                          .clientWidth = 554,
                          .clientHeight = 349,
-                         .fontPixels = kDialogFontPixels}) {
+                         .fontPixels = kDialogFontPixels,
+                         .rowHeight = kRowHeight}) {
     setCaption(text::kPickerDesignCaption);
 }
 
@@ -135,28 +135,7 @@ std::string FilePicker::filePath() const {
 }
 
 void FilePicker::build() {
-    HFONT fieldFont = font(kFieldFontPixels);
-    HWND folders = makeChild(hwnd(), L"LISTBOX", "", kListStyle, kFolderListId, WS_EX_CLIENTEDGE);
-    HWND files = makeChild(hwnd(), L"LISTBOX", "", kListStyle, kFileListId, WS_EX_CLIENTEDGE);
-    addAll(kInputs);
-    HWND drives = makeChild(hwnd(), L"COMBOBOX", "",
-                            WS_TABSTOP | WS_GROUP | WS_VSCROLL | CBS_DROPDOWNLIST |
-                                CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                            kDriveBoxId);
-    addAll(kDecoration);
-    for (HWND h : {folders, files, drives}) {
-        setFont(h, fieldFont);
-    }
-    moveTo(folders, kFolderListBox, dpi());
-    moveTo(files, kFileListBox, dpi());
-    moveTo(drives, kDriveBox, dpi());
-    // The closed drive box is as high as the design says, whatever the borders add to the
-    // height of its text row.
-    RECT closed{};
-    GetWindowRect(drives, &closed);
-    const auto field = SendMessageW(drives, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    SendMessageW(drives, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                 field + px(kDriveBoxHeight) - (closed.bottom - closed.top));
+    addAll(kControls);
     SendMessageW(item(kNameId), EM_SETLIMITTEXT, 0, 0);
     setImeModeOnFocus(item(kNameId), ImeMode::Hiragana);
 
@@ -174,7 +153,7 @@ void FilePicker::build() {
             {d.letter, driveEntry(d.letter, look.kind, d.label, d.remoteName), look.icon});
         entries.push_back(driveRows_.back().entry);
     }
-    fillList(drives, CB_RESETCONTENT, CB_ADDSTRING, entries);
+    fillList(item(kDriveBoxId), CB_RESETCONTENT, CB_ADDSTRING, entries);
 }
 
 void FilePicker::onInit() {
@@ -235,22 +214,6 @@ bool FilePicker::onCommand(int id, int notification, HWND control) {
     if (id > kFilterId && id <= kFilterId + static_cast<int>(kPickerMasks.size()) &&
         notification == BN_CLICKED) {
         chooseMask(static_cast<std::size_t>(id - kFilterId - 1));
-        return true;
-    }
-    return false;
-}
-
-bool FilePicker::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message == WM_MEASUREITEM) {
-        auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-        if (measure.CtlType == ODT_LISTBOX || measure.CtlType == ODT_COMBOBOX) {
-            measure.itemHeight = static_cast<UINT>(px(kRowHeight));
-            result = TRUE;
-            return true;
-        }
-    }
-    if (message == WM_DRAWITEM && drawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
-        result = TRUE;
         return true;
     }
     return false;
@@ -429,7 +392,7 @@ void FilePicker::choose(const std::string& path, bool isFolder) {
     }
 }
 
-bool FilePicker::drawRow(const DRAWITEMSTRUCT& row) {
+bool FilePicker::onDrawItem(const DRAWITEMSTRUCT& row) {
     const auto id = static_cast<int>(row.CtlID);
     if (id != kFolderListId && id != kFileListId && id != kDriveBoxId) {
         return false;

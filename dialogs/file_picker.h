@@ -61,7 +61,7 @@ class FilePicker final : public ChoiceDialog<FileChoice> {
     void build() override;
     void onInit() override;
     bool onCommand(int id, int notification, HWND control) override;
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool onDrawItem(const DRAWITEMSTRUCT& row) override;
 
     void enterFolder(const std::string& folder);
     void folderChanged();
@@ -77,7 +77,6 @@ class FilePicker final : public ChoiceDialog<FileChoice> {
     void registerFile();
     void registerFolder();
     void choose(const std::string& path, bool isFolder);
-    bool drawRow(const DRAWITEMSTRUCT& item);
 
     std::string currentFolder_;
     std::vector<FolderRow> folderRows_;

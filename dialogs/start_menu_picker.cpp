@@ -20,14 +20,12 @@ constexpr int kTypeColumnWidth = 100;
 
 using Id = StartMenuPicker;
 
-const ControlSpec kLabels[] = {
-    {Kind::Label, Id::kFirstLabelId, text::kFirstListLabel, {6, 1, 0, 0}, kLabelFont},
-    {Kind::Label, Id::kSecondLabelId, text::kSecondListLabel, {318, 1, 0, 0}, kLabelFont},
-};
-constexpr Box kFirstList{0, 20, 313, 281};
-constexpr Box kSecondList{318, 20, 313, 281};
-// After the two lists in tab order.
+// Each label just before the list or field that takes its name from it.
 const ControlSpec kControls[] = {
+    {Kind::Label, Id::kFirstLabelId, text::kFirstListLabel, {6, 1, 0, 0}, kLabelFont},
+    {Kind::ListView, Id::kFirstListId, "", {0, 20, 313, 281}, kDialogFont},
+    {Kind::Label, Id::kSecondLabelId, text::kSecondListLabel, {318, 1, 0, 0}, kLabelFont},
+    {Kind::ListView, Id::kSecondListId, "", {318, 20, 313, 281}, kDialogFont},
     {Kind::SpeedButton, Id::kCurrentUserId, text::kCurrentUserFolder, {8, 313, 115, 25}},
     {Kind::SpeedButton, Id::kAllUsersId, text::kAllUsersFolder, {8, 338, 115, 25}},
     {Kind::Label, Id::kNameLabelId, text::kButtonNameLabel, {150, 314, 0, 0}, kLabelFont},
@@ -51,15 +49,11 @@ StartMenuPicker::StartMenuPicker(std::string programsFolder)
       programsFolder_(std::move(programsFolder)) {}
 
 void StartMenuPicker::build() {
-    addAll(kLabels);
-    for (auto [view, id, box] : {std::tuple{&first_, kFirstListId, kFirstList},
-                                 std::tuple{&second_, kSecondListId, kSecondList}}) {
-        view->create(hwnd(), id, text::kNameColumn, text::kTypeColumn, px(kTypeColumnWidth));
-        setFont(view->hwnd(), font(kDialogFont));
-        moveTo(view->hwnd(), box, dpi());
+    addAll(kControls);
+    for (auto [view, id] : {std::pair{&first_, kFirstListId}, std::pair{&second_, kSecondListId}}) {
+        view->attach(item(id), text::kNameColumn, text::kTypeColumn, px(kTypeColumnWidth));
         view->fitNameColumn();
     }
-    addAll(kControls);
     setImeModeOnFocus(item(kNameId), ImeMode::Hiragana);
 }
 
@@ -182,21 +176,17 @@ bool StartMenuPicker::onCommand(int id, int notification, HWND) {
     }
 }
 
-bool StartMenuPicker::onMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-    if (message != WM_NOTIFY) {
-        return false;
-    }
-    auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (first_.onNotify(*header) || second_.onNotify(*header)) {
+bool StartMenuPicker::onNotify(NMHDR& header, LRESULT& result) {
+    if (first_.onNotify(header) || second_.onNotify(header)) {
         result = 0;
         return true;
     }
-    if (header->code != NM_CLICK) {
+    if (header.code != NM_CLICK) {
         return false;
     }
-    if (header->hwndFrom == first_.hwnd()) {
+    if (header.hwndFrom == first_.hwnd()) {
         clickFirst();
-    } else if (header->hwndFrom == second_.hwnd()) {
+    } else if (header.hwndFrom == second_.hwnd()) {
         clickSecond();
     } else {
         return false;

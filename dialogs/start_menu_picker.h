@@ -45,7 +45,7 @@ class StartMenuPicker final : public ChoiceDialog<StartMenuChoice> {
     void build() override;
     void onInit() override;
     bool onCommand(int id, int notification, HWND control) override;
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool onNotify(NMHDR& header, LRESULT& result) override;
 
     void list(FolderListView& view, const std::string& folder);
     void clickFirst();

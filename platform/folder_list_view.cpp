@@ -14,14 +14,12 @@ int compareAsLstrcmp(const std::string& a, const std::string& b) {
            CSTR_EQUAL;
 }
 
-void FolderListView::create(HWND parent, int id, const std::string& nameColumn,
-                            const std::string& typeColumn, int typeWidth) {
+void FolderListView::attach(HWND list, const std::string& nameColumn, const std::string& typeColumn,
+                            int typeWidth) {
     typeWidth_ = typeWidth;
-    // The shell's image list lives as long as the process: the view must not destroy it.
-    hwnd_ = makeChild(parent, WC_LISTVIEWW, "",
-                      WS_TABSTOP | WS_GROUP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                          LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
-                      id, WS_EX_CLIENTEDGE);
+    hwnd_ = list;
+    // The shell's image list lives as long as the process: the view must not destroy it
+    // (the list shares its image lists).
     SHFILEINFOW info{};
     const auto shellImages = reinterpret_cast<HIMAGELIST>(
         SHGetFileInfoW(L".", FILE_ATTRIBUTE_DIRECTORY, &info, sizeof info,

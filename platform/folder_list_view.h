@@ -23,8 +23,9 @@ int compareAsLstrcmp(const std::string& a, const std::string& b);
 // screenful, and each row still shows what the shell says of it.
 class FolderListView {
   public:
-    // Creates the control; `typeWidth` in device pixels.
-    void create(HWND parent, int id, const std::string& nameColumn, const std::string& typeColumn,
+    // Takes a report list view that shares its image lists (as the dialog host makes it) and
+    // gives it its two columns; `typeWidth` in device pixels.
+    void attach(HWND list, const std::string& nameColumn, const std::string& typeColumn,
                 int typeWidth);
     HWND hwnd() const { return hwnd_; }
 
