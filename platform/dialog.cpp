@@ -340,9 +340,6 @@ void Dialog::initialise() {
 
 INT_PTR Dialog::dispatch(UINT m, WPARAM w, LPARAM l) {
     LRESULT result = 0;
-    if (onMessage(m, w, l, result)) {
-        return SetDlgMsgResult(hwnd_, m, result);
-    }
     switch (m) {
     case WM_COMMAND: {
         const int id = LOWORD(w);

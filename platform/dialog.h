@@ -97,11 +97,6 @@ class Dialog {
         (void)id, (void)notification, (void)control;
         return false;
     }
-    // Any other message; returns whether it was handled and sets its result.
-    virtual bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-        (void)message, (void)wParam, (void)lParam, (void)result;
-        return false;
-    }
     // Paints what the screen draws on its own face (texts that are not controls).
     virtual void onPaint(HDC dc) { (void)dc; }
     // A notification of a common control; returns whether it was handled and sets its result.
