@@ -267,7 +267,7 @@ void clearPageSaves(const test::TempDir& dir) {
     };
     watch();
     {
-        test::BoxAnswerer yes(test::BoxAnswerer::How::Button, IDYES);
+        test::BoxAnswerer yes(test::BoxReply::button(IDYES));
         PostMessageW(window.hwnd(), WM_COMMAND, cmd::kMnPageDel, 0);
         test::pump(&window, 500);
     }

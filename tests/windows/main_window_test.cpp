@@ -11,6 +11,7 @@
 
 using namespace tarvok;
 using test::BoxAnswerer;
+using test::BoxReply;
 using test::MainWindowTest;
 
 namespace {
@@ -441,7 +442,7 @@ TEST_F(MainWindowTest, AWindowOffTheLeftEdgeKeepsMoreThanItsCaptionButtonsInView
 TEST_F(MainWindowTest, UnreadableFileAtStartShowsTheErrorAndStillGivesAWorkingWindow) {
     setUnhandledErrorTitle(text::kAppTitle);
     CreateDirectoryA(settingsPath().c_str(), nullptr);
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     auto& w = open();
     ASSERT_EQ(answer.seen().size(), 1u);
     EXPECT_EQ(answer.seen()[0].caption, "ダルメDのペルノ COM");
@@ -464,7 +465,7 @@ TEST_F(MainWindowTest, UnreadableFileAtStartShowsTheErrorAndStillGivesAWorkingWi
 TEST_F(MainWindowTest, AfterAnUnreadableStartTheFirstGoodReadTakesNamesAndOption) {
     setUnhandledErrorTitle(text::kAppTitle);
     CreateDirectoryA(settingsPath().c_str(), nullptr);
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     auto& w = open();
     ASSERT_EQ(answer.seen().size(), 1u);
     RemoveDirectoryA(settingsPath().c_str());
@@ -486,7 +487,7 @@ TEST_F(MainWindowTest, ReadOnlyFileAtCloseShowsTheCreateErrorAndClosesAnyway) {
     const std::string original = "[Form]\r\nLEFT=40\r\nTOP=50\r\n";
     writeSettings(original);
     SetFileAttributesA(settingsPath().c_str(), FILE_ATTRIBUTE_READONLY);
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     auto& w = open();
     SetWindowPos(w.hwnd(), nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     close();

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 using Migration = MigrationDialog;
@@ -67,16 +68,16 @@ TEST_F(MigrationTest, OpensOnTheDefaultPathAndRefusesMissingFoldersFilesAndItsOw
           shownPath = d.text(Migration::kPathId);
           d.click(Migration::kRunId);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) { setPathAndRun(d, earlierPath); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             // The program's own folder, written in another letter case.
             std::string upper = dir.file("TARVOK.IN");
             CharUpperA(upper.data());
             setPathAndRun(d, upper);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) { d.key(VK_ESCAPE); });
     open();
     openMigration();
@@ -101,12 +102,12 @@ TEST_F(MigrationTest, BrowsingReopensOnEachRefusedFolderUntilOneHoldsTheDataFile
     UiDriver ui;
     ui.dialog([](const DialogView& d) { d.click(Migration::kChangeId); })
         .systemDialog([&](HWND b) { chooseInBrowser(b, empty); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         // Reopened on the refused folder: OK as it stands picks it again.
         .systemDialog([](HWND b) { PostMessageW(GetDlgItem(b, IDOK), BM_CLICK, 0, 0); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .systemDialog([&](HWND b) { chooseInBrowser(b, dir.path()); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .systemDialog([&](HWND b) { chooseInBrowser(b, oldFolder); })
         .dialog([&](const DialogView& d) {
             chosenPath = d.text(Migration::kPathId);
@@ -142,16 +143,16 @@ TEST_F(MigrationTest, OnlyYesCopiesEverySlotNameAndOptionThenTheLauncherEnds) {
     UiDriver ui;
     const auto run = [](const DialogView& d) { d.click(Migration::kRunId); };
     ui.dialog([&](const DialogView& d) { setPathAndRun(d, earlierPath); })
-        .box(-VK_RETURN)
+        .box(BoxReply::key(VK_RETURN))
         .dialog(run)
-        .box(-VK_SPACE)
+        .box(BoxReply::key(VK_SPACE))
         .dialog(run)
-        .box(IDCANCEL)
+        .box(BoxReply::escape())
         .dialog(run)
-        .box(0)
+        .box(BoxReply::closeBox())
         .dialog(run)
-        .box(IDYES)
-        .box(IDOK);
+        .box(BoxReply::button(IDYES))
+        .box(BoxReply::button(IDOK));
     auto& w = open();
     SetWindowPos(w.hwnd(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     openMigration();
@@ -199,8 +200,8 @@ TEST_F(MigrationTest, AnUnwritableSettingsFileKeepsTheScreenOpenAndChangesNothin
     SetFileAttributesW(widen(settingsPath()).c_str(), FILE_ATTRIBUTE_READONLY);
     UiDriver ui;
     ui.dialog([&](const DialogView& d) { setPathAndRun(d, earlierPath); })
-        .box(IDYES)
-        .box(IDOK)
+        .box(BoxReply::button(IDYES))
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) { d.click(IDCANCEL); });
     auto& w = open();
     openMigration();

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 using SlotMenuTest = test::MainWindowTest;
@@ -49,7 +50,7 @@ TEST_F(SlotMenuTest, RenameLoopsOnAnEmptyNameAndWritesOnlyTheCaption) {
           d.setText(RenamePrompt::kNameId, "");
           d.key(VK_RETURN);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             shownAgain = d.text(RenamePrompt::kNameId);
             d.setText(RenamePrompt::kNameId, "  表 & ｿﾌﾄ ");
@@ -79,7 +80,7 @@ TEST_F(SlotMenuTest, ClearAsksWithNoFocusedAndOnlyYesClearsTheSlotOfThatPage) {
         pressKey(VK_F12);
     }
     UiDriver ui;
-    ui.box(0).box(IDNO).box(IDYES); // the close box, No, Yes
+    ui.box(BoxReply::closeBox()).box(BoxReply::button(IDNO)).box(BoxReply::button(IDYES));
     chooseFromSlotMenu(11, kClear);
     EXPECT_EQ(settingsBytes(), kFile) << "closing the box is No";
     chooseFromSlotMenu(11, kClear);
@@ -108,7 +109,7 @@ TEST_F(SlotMenuTest, ANameShiftJisCannotHoldIsRefusedOfferedAgainAndNothingIsWri
           d.setText(RenamePrompt::kNameId, "表😀");
           d.click(IDOK);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             offeredAgain = d.text(RenamePrompt::kNameId);
             d.key(VK_ESCAPE);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 
@@ -37,7 +38,7 @@ class SystemCommandsTest : public test::MainWindowTest {
 TEST_F(SystemCommandsTest, EnabledItemsOpenControlPanelThePromptAndTheFilesBesideTheProgram) {
     test::writeFileBytes(dir.file("tarvok_00.html"), "<html></html>");
     UiDriver ui;
-    ui.box(IDOK);
+    ui.box(BoxReply::button(IDOK));
     auto& w = openRecording();
     for (int id : {cmd::kMnControl, cmd::kMnMsdos, cmd::kMnWin, cmd::kMnImport, cmd::kMnScutAdd,
                    cmd::kMnHelp, cmd::kMnReadme, cmd::kMnVer}) {
@@ -59,7 +60,10 @@ TEST_F(SystemCommandsTest, DesktopShortcutAsksFirstThenPointsAtTheProgramAndIsMa
     CreateDirectoryW(widen(desktop).c_str(), nullptr);
     const std::string link = desktop + "\\ダルメDのペルノ COM.lnk";
     UiDriver ui;
-    ui.box(IDCANCEL).box(IDYES).box(IDOK).box(IDOK);
+    ui.box(BoxReply::escape())
+        .box(BoxReply::button(IDYES))
+        .box(BoxReply::button(IDOK))
+        .box(BoxReply::button(IDOK));
     openRecording(desktop);
     choose(cmd::kMnScutAdd);
     EXPECT_FALSE(test::fileExists(link)) << "Esc answers No";
@@ -77,7 +81,7 @@ TEST_F(SystemCommandsTest, DesktopShortcutAsksFirstThenPointsAtTheProgramAndIsMa
 TEST_F(SystemCommandsTest, AShortcutThatCannotBeSavedIsReportedWithItsPathAndReason) {
     const std::string desktop = dir.file("no such desktop");
     UiDriver ui;
-    ui.box(IDYES).box(IDOK);
+    ui.box(BoxReply::button(IDYES)).box(BoxReply::button(IDOK));
     openRecording(desktop);
     choose(cmd::kMnScutAdd);
     ASSERT_EQ(ui.boxes().size(), 2u);

@@ -219,18 +219,18 @@ UiDriver::~UiDriver() {
     g_driver = previous_;
 }
 
-UiDriver& UiDriver::box(int answer) {
+UiDriver& UiDriver::box(BoxReply answer) {
     steps_.push_back({true, answer, {}, {}});
     return *this;
 }
 
 UiDriver& UiDriver::dialog(std::function<void(const DialogView&)> act) {
-    steps_.push_back({false, 0, std::move(act), {}});
+    steps_.push_back({false, BoxReply::escape(), std::move(act), {}});
     return *this;
 }
 
 UiDriver& UiDriver::systemDialog(std::function<void(HWND)> act) {
-    steps_.push_back({false, 0, {}, std::move(act)});
+    steps_.push_back({false, BoxReply::escape(), {}, std::move(act)});
     return *this;
 }
 
@@ -255,20 +255,26 @@ void CALLBACK UiDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-void UiDriver::answer(HWND box, int how) {
-    switch (how) {
-    case 0:
+void BoxReply::giveTo(HWND box) const {
+    // Keys go where the keyboard would send them: the box's focused control, whichever
+    // thread the box belongs to.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+    const HWND focus =
+        info.hwndFocus != nullptr && (info.hwndFocus == box || IsChild(box, info.hwndFocus))
+            ? info.hwndFocus
+            : box;
+    switch (kind_) {
+    case Kind::Button:
+        PostMessageW(GetDlgItem(box, value_), BM_CLICK, 0, 0);
+        break;
+    case Kind::CloseBox:
         PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
-    case IDCANCEL:
-        postKey(GetFocus() != nullptr ? GetFocus() : box, VK_ESCAPE);
-        break;
-    default:
-        if (how < 0) { // a key: -VK_RETURN, -VK_SPACE
-            postKey(GetFocus() != nullptr ? GetFocus() : box, static_cast<UINT>(-how));
-            break;
-        }
-        PostMessageW(GetDlgItem(box, how), BM_CLICK, 0, 0);
+    case Kind::Escape:
+    case Kind::Key:
+        postKey(focus, static_cast<UINT>(value_));
         break;
     }
 }
@@ -304,7 +310,7 @@ void UiDriver::tick() {
         Step step = std::move(steps_.front());
         steps_.erase(steps_.begin());
         if (box) {
-            answer(window, step.answer);
+            step.answer.giveTo(window);
         } else {
             dialogs_.push_back(windowText(window));
             step.act(DialogView(window));
@@ -315,26 +321,16 @@ void UiDriver::tick() {
         if (countBoxesAsUnexpected_) {
             ++unexpected_;
         }
-        answer(window, fallbackAnswer_);
+        fallbackAnswer_.giveTo(window);
     } else {
         ++unexpected_;
         PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 }
 
-BoxAnswerer::BoxAnswerer(How how, int buttonId) {
+BoxAnswerer::BoxAnswerer(BoxReply answer) {
     countBoxesAsUnexpected_ = false;
-    switch (how) {
-    case How::Escape:
-        fallbackAnswer_ = IDCANCEL;
-        break;
-    case How::Enter:
-        fallbackAnswer_ = -VK_RETURN;
-        break;
-    case How::Button:
-        fallbackAnswer_ = buttonId;
-        break;
-    }
+    fallbackAnswer_ = answer;
 }
 
 } // namespace tarvok::test
