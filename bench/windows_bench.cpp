@@ -269,7 +269,7 @@ void clearPageSaves(const test::TempDir& dir) {
     {
         test::BoxAnswerer yes(test::BoxReply::button(IDYES));
         PostMessageW(window.hwnd(), WM_COMMAND, cmd::kMnPageDel, 0);
-        test::pump(&window, 500);
+        test::settle(&window);
     }
     // Each completed read returns what has come so far; the rest waits for the next read.
     int saves = 0;

@@ -128,7 +128,7 @@ TEST_F(MainWindowTest, ToolButtonThreeThenF1ShowsPageTwo) {
     auto& w = open();
     HWND toolBar = control(cmd::kToolBar);
     SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + 3), BM_CLICK, 0, 0);
-    test::pump(&w, 30);
+    EXPECT_TRUE(test::settle(&w));
     EXPECT_EQ(w.currentPage(), 3);
     EXPECT_EQ(checkedToolButton(toolBar), 3);
     EXPECT_EQ(caption(2), "");
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, ToolButtonThreeThenF1ShowsPageTwo) {
     changed.replace(changed.find("page two"), 8, "changed");
     writeSettings(changed);
     SendMessageW(GetDlgItem(toolBar, cmd::kToolButtonBase + 2), BM_CLICK, 0, 0);
-    test::pump(&w, 30);
+    EXPECT_TRUE(test::settle(&w));
     EXPECT_EQ(caption(2), "changed");
     EXPECT_EQ(beeps, 0);
 }
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, F10LaunchesLikeTheOtherKeysAndLeavesTheMenuBarAlone) {
     auto& w = open();
     SetForegroundWindow(w.hwnd());
     test::postSystemKey(w.hwnd(), VK_F10);
-    test::pump(&w, 50);
+    EXPECT_TRUE(test::settle(&w));
     EXPECT_EQ(beeps, 1) << "F10 on an empty slot beeps like F2 to F11";
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -259,7 +259,7 @@ TEST_F(MainWindowTest, FocusFramesWaitForTheKeyboardAndFollowThePage) {
     // A click focuses the button but shows no frame: the button stays flat.
     PostMessageW(slot(3), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageW(slot(3), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    test::pump(&w, 50);
+    EXPECT_TRUE(test::settle(&w));
     EXPECT_EQ(GetFocus(), slot(3));
     EXPECT_TRUE(focusCuesHidden(slot(3)));
     // Tab moves on and from now on the frame shows.
@@ -394,7 +394,7 @@ TEST_F(MainWindowTest, MinimisedWindowStoresWhereItComesBack) {
     writeSettings("[Form]\r\nLEFT=300\r\nTOP=200\r\n");
     auto& w = open();
     ShowWindow(w.hwnd(), SW_MINIMIZE);
-    test::pump(&w, 30);
+    EXPECT_TRUE(test::settle(&w));
     close();
     EXPECT_EQ(settingsBytes(), "[Form]\r\nLEFT=300\r\nTOP=200\r\n\r\n");
 }

@@ -8,6 +8,7 @@
 #include "platform/unhandled.h"
 #include "tests/windows/support/main_window_fixture.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -31,20 +32,34 @@ class MigrationTest : public test::MainWindowTest {
     // Opens the screen from the menu; the driver's steps play the user.
     void openMigration() {
         SendMessageW(window->hwnd(), WM_COMMAND, cmd::kMnImport, 0);
-        test::pump(window.get(), 30);
+        EXPECT_TRUE(test::settle(window.get()));
     }
     std::string oldFolder;
     std::string earlierPath;
 };
 
+// The text of the item selected in a tree.
+std::string selectedItemText(HWND tree) {
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return item.hItem != nullptr && TreeView_GetItem(tree, &item) ? narrow(text) : std::string();
+}
+
 // Points the shell's folder browser at a folder and presses OK.
 void chooseInBrowser(HWND browser, const std::string& folder) {
     const std::wstring path = widen(folder);
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    const std::string name = folder.substr(folder.rfind('\\') + 1);
+    const HWND tree = FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr);
     // The browser may still be filling its tree, which would take the selection back to the
-    // desktop: let it settle and choose again before pressing OK.
-    test::pump(nullptr, 100);
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    // desktop: choose until the tree shows the folder selected.
+    EXPECT_TRUE(test::pumpUntil(nullptr, [&] {
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+        return selectedItemText(tree) == name;
+    })) << folder;
     PostMessageW(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
 }
 

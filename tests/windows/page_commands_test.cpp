@@ -22,7 +22,7 @@ class PageCommandsTest : public test::MainWindowTest {
         ASSERT_FALSE(GetMenuState(GetMenu(window->hwnd()), static_cast<UINT>(id), MF_BYCOMMAND) &
                      MF_GRAYED);
         PostMessageW(window->hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0);
-        test::pump(window.get(), 400);
+        EXPECT_TRUE(test::settle(window.get()));
     }
     std::string pageLabel() const { return test::windowText(control(cmd::kPageNameLabel)); }
 };

@@ -30,7 +30,7 @@ class SystemCommandsTest : public test::MainWindowTest {
     }
     void choose(int id) {
         SendMessageW(window->hwnd(), WM_COMMAND, id, 0);
-        test::pump(window.get(), 30);
+        EXPECT_TRUE(test::settle(window.get()));
     }
     std::vector<std::string> runs;
 };

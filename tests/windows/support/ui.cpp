@@ -7,11 +7,6 @@
 
 namespace tarvok::test {
 
-void pump(const MainWindow* window, int ms) {
-    pumpUntil(
-        window, [] { return false; }, ms);
-}
-
 bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int timeoutMs) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
     for (;;) {
@@ -30,6 +25,42 @@ bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int 
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+namespace {
+
+// A message-only window of the test's own that counts the markers `settle` posts to it.
+constexpr UINT kSettleMarker = WM_APP + 0x7A5;
+LPARAM g_markersBack = 0;
+
+HWND settleWindow() {
+    static const HWND window = [] {
+        WNDCLASSW cls{};
+        cls.lpfnWndProc = [](HWND h, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+            if (message == kSettleMarker) {
+                g_markersBack = l;
+                return 0;
+            }
+            return DefWindowProcW(h, message, w, l);
+        };
+        cls.lpszClassName = L"TarvokTestSettle";
+        RegisterClassW(&cls);
+        return CreateWindowExW(0, cls.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               nullptr, nullptr);
+    }();
+    return window;
+}
+
+} // namespace
+
+bool settle(const MainWindow* window, int timeoutMs) {
+    static LPARAM s_markersSent = 0;
+    const LPARAM marker = ++s_markersSent;
+    PostMessageW(settleWindow(), kSettleMarker, 0, marker);
+    // pumpUntil empties the queue before it asks, so what the marker's predecessors queued
+    // behind it has run too.
+    return pumpUntil(
+        window, [marker] { return g_markersBack >= marker; }, timeoutMs);
 }
 
 void postKey(HWND window, UINT virtualKey) {
@@ -250,8 +281,12 @@ bool UiDriver::actOnSystemDialog() {
 }
 
 void CALLBACK UiDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_driver != nullptr) {
+    // A step that waits runs messages, this timer's among them: the next step waits for it.
+    static bool s_acting = false;
+    if (g_driver != nullptr && !s_acting) {
+        s_acting = true;
         g_driver->tick();
+        s_acting = false;
     }
 }
 

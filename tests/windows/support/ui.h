@@ -12,11 +12,16 @@ class MainWindow;
 
 namespace tarvok::test {
 
-// Runs this thread's messages for `ms`, passing them through the window's accelerators the
-// way the program's own loop does.
-void pump(const MainWindow* window, int ms);
-// Pumps until the predicate holds or the time runs out; returns the predicate's last value.
+// Runs this thread's messages, passing them through the window's accelerators the way the
+// program's own loop does, until the predicate holds or the time runs out; returns the
+// predicate's last value.
 bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int timeoutMs = 5000);
+// Pumps until this thread has handled everything queued before the call and what that work
+// queued in turn: a message of the test's own, posted now, has come back through the queue
+// (whichever loop ran it, a modal one included) and nothing is left waiting. What a posted
+// key, click or command does in this process has happened by then, and what it did not do
+// will not happen later. False when the time ran out first.
+bool settle(const MainWindow* window, int timeoutMs = 5000);
 
 // Posts a key press and release to a window as the keyboard would deliver it.
 void postKey(HWND window, UINT virtualKey);
