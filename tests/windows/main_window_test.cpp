@@ -497,35 +497,4 @@ TEST_F(MainWindowTest, ReadOnlyFileAtCloseShowsTheCreateErrorAndClosesAnyway) {
     EXPECT_EQ(settingsBytes(), original);
 }
 
-TEST_F(MainWindowTest, SlotMenuOpensOnARightClickWithItsItems) {
-    auto& w = open();
-    HWND button = slot(5);
-    std::vector<std::string> items;
-    static std::vector<std::string>* s_items;
-    s_items = &items;
-    // The menu runs its own loop: read it and close it from a timer.
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if (menu == nullptr) {
-            return;
-        }
-        HMENU handle = reinterpret_cast<HMENU>(SendMessageW(menu, 0x01E1 /*MN_GETHMENU*/, 0, 0));
-        for (int i = 0; i < GetMenuItemCount(handle); ++i) {
-            wchar_t buffer[128] = {};
-            GetMenuStringW(handle, static_cast<UINT>(i), buffer, 128, MF_BYPOSITION);
-            s_items->push_back(narrow(buffer));
-        }
-        KillTimer(nullptr, id);
-        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    });
-    RECT r{};
-    GetWindowRect(button, &r);
-    SendMessageW(w.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(button),
-                 MAKELPARAM(r.left + 5, r.top + 5));
-    KillTimer(nullptr, timer);
-    EXPECT_EQ(items, (std::vector<std::string>{
-                         "ﾌﾟﾛｸﾞﾗﾑの登録/変更", "ファイルやフォルダの登録/変更",
-                         "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更", "", "名前の変更...", "設定の削除"}));
-}
-
 } // namespace
