@@ -19,8 +19,8 @@ bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int 
 // Pumps until this thread has handled everything queued before the call and what that work
 // queued in turn: a message of the test's own, posted now, has come back through the queue
 // (whichever loop ran it, a modal one included) and nothing is left waiting. What a posted
-// key, click or command does in this process has happened by then, and what it did not do
-// will not happen later. False when the time ran out first.
+// key, click or command does in this process has happened by then, and what it has not done
+// it will not do later (a timer of its own aside). False when the time ran out first.
 bool settle(const MainWindow* window, int timeoutMs = 5000);
 
 // Posts a key press and release to a window as the keyboard would deliver it.
