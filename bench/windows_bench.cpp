@@ -187,9 +187,9 @@ void clearPageSaves(const test::TempDir& dir) {
     };
     watch();
     {
-        test::BoxAnswerer yes(test::BoxAnswerer::How::Button, IDYES);
+        test::BoxAnswerer yes(test::BoxReply::button(IDYES));
         PostMessageW(window.hwnd(), WM_COMMAND, cmd::kClearPage, 0);
-        test::pump(&window, 500);
+        test::settle(&window);
     }
     // Each completed read returns what has come so far; the rest waits for the next read.
     int saves = 0;

@@ -1,12 +1,26 @@
 #!/usr/bin/env bash
-# The whole check, from a fresh Debian machine: set-up, native build and unit tests, bounded
-# fuzz runs, the Windows build and its tests under Wine on a virtual display, and the run
-# command once without a display. Starts what it needs and stops it again, pass or fail.
+# The whole check, from a fresh Debian machine: set-up, the sources' formatting, native build
+# and unit tests, bounded fuzz runs, the Windows build and its tests under Wine on a virtual
+# display, and the run command once without a display. Starts what it needs and stops it again,
+# pass or fail.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 cd "$TARVOK_ROOT"
 
 "$TARVOK_ROOT/scripts/setup.sh"
+
+echo "== formatting (clang-format, the repository's .clang-format)"
+unformatted=()
+while IFS= read -r -d '' source; do
+    clang-format --dry-run --Werror "$source" >/dev/null 2>&1 || unformatted+=("${source#./}")
+done < <(find . \( -path ./build -o -path ./.git \) -prune -o -type f \
+    \( -name '*.c' -o -name '*.cc' -o -name '*.cpp' -o -name '*.h' -o -name '*.hpp' \) -print0 |
+    sort -z)
+if [ ${#unformatted[@]} -gt 0 ]; then
+    echo "not formatted as .clang-format says (run clang-format -i on them):" >&2
+    printf '  %s\n' "${unformatted[@]}" >&2
+    exit 1
+fi
 
 echo "== native build and unit tests"
 cmake --preset native >/dev/null

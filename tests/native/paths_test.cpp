@@ -60,5 +60,13 @@ TEST(PathParts, FolderPartDropsTheLastComponentAndTrailingBackslashes) {
     EXPECT_EQ(withOneBackslash("C:\\表\\old"), "C:\\表\\old\\");
 }
 
+TEST(ProgramFolder, HasExactlyOneTrailingBackslash) {
+    EXPECT_EQ(programFolderOf("C:\\Tools\\tarvok.exe"), "C:\\Tools\\");
+    EXPECT_EQ(programFolderOf("C:\\tarvok.exe"), "C:\\");
+    EXPECT_EQ(programFolderOf("C:\\Tools\\\\tarvok.exe"), "C:\\Tools\\");
+    EXPECT_EQ(programFolderOf("\\\\server\\share\\表\\tarvok.exe"), "\\\\server\\share\\表\\");
+    EXPECT_EQ(settingsPathIn("C:\\"), "C:\\tarvok.ini");
+}
+
 } // namespace
 } // namespace tarvok

@@ -14,6 +14,7 @@
 #include <imm.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::FakeBrowser;
 using test::UiDriver;
@@ -119,7 +120,7 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
           d.setText(Url::kTitleId, "");
           d.click(Url::kRegisterId);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             EXPECT_EQ(d.focusedId(), Url::kTitleId);
             d.setText(Url::kTitleId, " ");
@@ -218,7 +219,7 @@ TEST_F(AddressDialogTest, LateEmptySilentAndMissingBrowsers) {
         d.setText(Url::kAddressId, "a");
     });
     for (int button : {Url::kInternetExplorerId, Url::kNetscape6Id, Url::kNetscape4Id}) {
-        ui.dialog([=](const DialogView& d) { d.click(button); }).box(IDOK);
+        ui.dialog([=](const DialogView& d) { d.click(button); }).box(BoxReply::button(IDOK));
         then(ui, [](const DialogView&) {});
     }
     ui.dialog([](const DialogView& d) { d.key(VK_ESCAPE); });
@@ -254,12 +255,12 @@ TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithou
         EXPECT_EQ(d.caption(), "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更");
     };
     UiDriver ui;
-    ui.box(IDNO).box(IDYES).dialog([&](const DialogView& d) {
+    ui.box(BoxReply::button(IDNO)).box(BoxReply::button(IDYES)).dialog([&](const DialogView& d) {
         see(d);
         d.setText(Url::kTitleId, "表示😀");
         d.click(Url::kRegisterId);
     });
-    ui.box(IDOK).dialog([&](const DialogView& d) {
+    ui.box(BoxReply::button(IDOK)).dialog([&](const DialogView& d) {
         d.setText(Url::kTitleId, "ホーム");
         d.setText(Url::kAddressId, "http://a.jp/");
         d.click(Url::kRegisterId);

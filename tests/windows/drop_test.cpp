@@ -23,10 +23,8 @@ class DropTest : public test::MainWindowTest {
     // Drops and lets the window handle it; true when the drop was released.
     bool drop(POINT at, const std::vector<std::string>& paths) {
         const HGLOBAL block = test::postDrop(window->hwnd(), at, paths);
-        const bool released = test::pumpUntil(
-            window.get(), [&] { return GlobalSize(block) == 0; }, 3000);
-        test::pump(window.get(), 30);
-        return released;
+        EXPECT_TRUE(test::settle(window.get()));
+        return GlobalSize(block) == 0;
     }
     SlotRecord stored(const std::string& key) const {
         return readSlot(openSettings(settingsPath()), key);

@@ -16,6 +16,7 @@
 #include <bit>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 
@@ -190,22 +191,22 @@ TEST_F(FilePickerTest, EveryCheckWarnsKeepsTheDialogOpenAndWritesNothing) {
           d.setText(Picker::kNameId, "");
           d.click(Picker::kRegisterFileId);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             focus = d.focusedId();
             d.click(Picker::kRegisterFolderId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) {
             d.setText(Picker::kNameId, "  "); // blanks are a name
             d.click(Picker::kRegisterFileId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) {
             d.setText(Picker::kNameId, "😀");
             d.click(Picker::kRegisterFolderId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) { d.close(); });
     openPicker(2);
     EXPECT_TRUE(ui.finished());
@@ -298,7 +299,7 @@ TEST_F(FilePickerTest, OpensOnTheDesktopThenWhereItLastWasAndAVanishedFolderGive
             carriedShown = shownFolder(d);
             d.close();
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             shownAfterBox = shownFolder(d);
             d.key(VK_ESCAPE);

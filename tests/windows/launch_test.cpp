@@ -98,7 +98,7 @@ TEST_F(LaunchTest, ProgramKindWinsOverAddressKindAndTheClickDoesWhatTheKeyDoes) 
     pressKey(VK_F7);
     ASSERT_TRUE(test::waitFor([&] { return test::fileExists(markerLog); }));
     SendMessageW(slot(7), BM_CLICK, 0, 0);
-    test::pump(&w, 30);
+    EXPECT_TRUE(test::settle(&w));
     ASSERT_TRUE(test::waitFor([&] {
         const auto log = test::readFileBytes(markerLog);
         return log.find("started", log.find("started") + 1) != std::string::npos;

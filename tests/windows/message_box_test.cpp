@@ -7,11 +7,12 @@
 
 using namespace tarvok;
 using test::BoxAnswerer;
+using test::BoxReply;
 
 namespace {
 
 TEST(MessageBoxes, WarningHasItsCaptionOkButtonAndExactText) {
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     const std::string text = "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　C:\\a b\\x.exe　がありません";
     warningBox(nullptr, text);
     ASSERT_EQ(answer.seen().size(), 1u);
@@ -23,7 +24,7 @@ TEST(MessageBoxes, WarningHasItsCaptionOkButtonAndExactText) {
 }
 
 TEST(MessageBoxes, LineBreaksAndAmpersandsAreShownAsWritten) {
-    BoxAnswerer answer(BoxAnswerer::How::Enter);
+    BoxAnswerer answer(BoxReply::key(VK_RETURN));
     const std::string text =
         "ブラウザが起動されていません。あるいは\r\nこのソフトでは未対応のブラウザです & more";
     informationBox(nullptr, text);
@@ -33,7 +34,7 @@ TEST(MessageBoxes, LineBreaksAndAmpersandsAreShownAsWritten) {
 }
 
 TEST(MessageBoxes, YesIsFocusedByDefaultAndEnterAnswersYes) {
-    BoxAnswerer answer(BoxAnswerer::How::Enter);
+    BoxAnswerer answer(BoxReply::key(VK_RETURN));
     EXPECT_TRUE(confirmYesNo(nullptr, "消去しますか？"));
     ASSERT_EQ(answer.seen().size(), 1u);
     const auto& box = answer.seen()[0];
@@ -44,7 +45,7 @@ TEST(MessageBoxes, YesIsFocusedByDefaultAndEnterAnswersYes) {
 }
 
 TEST(MessageBoxes, EscapeAnswersNoInEveryYesNoBox) {
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     EXPECT_FALSE(confirmYesNo(nullptr, "a"));
     EXPECT_FALSE(askInformationYesNo(nullptr, "デスクトップにショートカット\r\nを作成しますか？"));
     ASSERT_EQ(answer.seen().size(), 2u);
@@ -54,13 +55,13 @@ TEST(MessageBoxes, EscapeAnswersNoInEveryYesNoBox) {
 
 TEST(MessageBoxes, NoCanBeTheFocusedDefault) {
     {
-        BoxAnswerer answer(BoxAnswerer::How::Enter);
+        BoxAnswerer answer(BoxReply::key(VK_RETURN));
         EXPECT_FALSE(confirmYesNo(nullptr, "b", true));
         ASSERT_EQ(answer.seen().size(), 1u);
         EXPECT_EQ(answer.seen()[0].focusedId, IDNO);
         EXPECT_EQ(answer.seen()[0].defaultId, IDNO);
     }
-    BoxAnswerer click(BoxAnswerer::How::Button, IDYES);
+    BoxAnswerer click(BoxReply::button(IDYES));
     EXPECT_TRUE(confirmYesNo(nullptr, "c", true));
 }
 
@@ -68,7 +69,7 @@ TEST(MessageBoxes, TheOwnerIsDisabledOnlyWhileTheBoxIsOpen) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
     bool disabledWhileOpen = false;
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     MessageBoxContent content{"警告", "x", BoxIcon::Warning, BoxButtons::Ok, false};
     // Read the owner's state from inside the box's loop through a thread timer.
     static HWND s_owner;
@@ -89,7 +90,7 @@ TEST(MessageBoxes, TheOwnerIsDisabledOnlyWhileTheBoxIsOpen) {
 
 TEST(UnhandledErrors, StopBoxIsTitledWithTheApplicationTitleAndEndsWithAFullStop) {
     setUnhandledErrorTitle("ダルメDのペルノ COM");
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     reportUnhandledError(nullptr,
                          AppError("ファイル \"C:\\x\". アクセスが拒否されました は開けません"));
     reportUnhandledError(nullptr, AppError("Already ends."));
@@ -104,7 +105,7 @@ TEST(UnhandledErrors, StopBoxIsTitledWithTheApplicationTitleAndEndsWithAFullStop
 
 TEST(UnhandledErrors, GuardedHandlersNeverLetAnErrorEscape) {
     setUnhandledErrorTitle("t");
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     const int r = runGuarded(
         nullptr, []() -> int { throw std::logic_error("boom"); }, -7);
     EXPECT_EQ(r, -7);
@@ -120,7 +121,7 @@ TEST(UnhandledErrors, GuardedHandlersNeverLetAnErrorEscape) {
 TEST(UnhandledErrorsZ, MediumHandlerShowsInputOutputErrorsAsAMissingMedium) {
     setUnhandledErrorTitle("t");
     installMediumErrorHandler();
-    BoxAnswerer answer(BoxAnswerer::How::Escape);
+    BoxAnswerer answer(BoxReply::escape());
     reportUnhandledError(nullptr, AppError("drive", AppError::Kind::InputOutput));
     reportUnhandledError(nullptr, AppError("ファイル \"C:\\x\". y を作成できません"));
     ASSERT_EQ(answer.seen().size(), 2u);

@@ -8,11 +8,13 @@
 #include "platform/unhandled.h"
 #include "tests/windows/support/main_window_fixture.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 using Migration = MigrationDialog;
@@ -30,20 +32,34 @@ class MigrationTest : public test::MainWindowTest {
     // Opens the screen from the menu; the driver's steps play the user.
     void openMigration() {
         SendMessageW(window->hwnd(), WM_COMMAND, cmd::kMigrate, 0);
-        test::pump(window.get(), 30);
+        EXPECT_TRUE(test::settle(window.get()));
     }
     std::string oldFolder;
     std::string earlierPath;
 };
 
+// The text of the item selected in a tree.
+std::string selectedItemText(HWND tree) {
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(tree);
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return item.hItem != nullptr && TreeView_GetItem(tree, &item) ? narrow(text) : std::string();
+}
+
 // Points the shell's folder browser at a folder and presses OK.
 void chooseInBrowser(HWND browser, const std::string& folder) {
     const std::wstring path = widen(folder);
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    const std::string name = folder.substr(folder.rfind('\\') + 1);
+    const HWND tree = FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr);
     // The browser may still be filling its tree, which would take the selection back to the
-    // desktop: let it settle and choose again before pressing OK.
-    test::pump(nullptr, 100);
-    SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    // desktop: choose until the tree shows the folder selected.
+    EXPECT_TRUE(test::pumpUntil(nullptr, [&] {
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+        return selectedItemText(tree) == name;
+    })) << folder;
     PostMessageW(GetDlgItem(browser, IDOK), BM_CLICK, 0, 0);
 }
 
@@ -67,16 +83,16 @@ TEST_F(MigrationTest, OpensOnTheDefaultPathAndRefusesMissingFoldersFilesAndItsOw
           shownPath = d.text(Migration::kPathId);
           d.click(Migration::kRunId);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) { setPathAndRun(d, earlierPath); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             // The program's own folder, written in another letter case.
             std::string upper = dir.file("TARVOK.IN");
             CharUpperA(upper.data());
             setPathAndRun(d, upper);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) { d.key(VK_ESCAPE); });
     open();
     openMigration();
@@ -101,12 +117,12 @@ TEST_F(MigrationTest, BrowsingReopensOnEachRefusedFolderUntilOneHoldsTheDataFile
     UiDriver ui;
     ui.dialog([](const DialogView& d) { d.click(Migration::kChangeId); })
         .systemDialog([&](HWND b) { chooseInBrowser(b, empty); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         // Reopened on the refused folder: OK as it stands picks it again.
         .systemDialog([](HWND b) { PostMessageW(GetDlgItem(b, IDOK), BM_CLICK, 0, 0); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .systemDialog([&](HWND b) { chooseInBrowser(b, dir.path()); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .systemDialog([&](HWND b) { chooseInBrowser(b, oldFolder); })
         .dialog([&](const DialogView& d) {
             chosenPath = d.text(Migration::kPathId);
@@ -142,16 +158,16 @@ TEST_F(MigrationTest, OnlyYesCopiesEverySlotNameAndOptionThenTheLauncherEnds) {
     UiDriver ui;
     const auto run = [](const DialogView& d) { d.click(Migration::kRunId); };
     ui.dialog([&](const DialogView& d) { setPathAndRun(d, earlierPath); })
-        .box(-VK_RETURN)
+        .box(BoxReply::key(VK_RETURN))
         .dialog(run)
-        .box(-VK_SPACE)
+        .box(BoxReply::key(VK_SPACE))
         .dialog(run)
-        .box(IDCANCEL)
+        .box(BoxReply::escape())
         .dialog(run)
-        .box(0)
+        .box(BoxReply::closeBox())
         .dialog(run)
-        .box(IDYES)
-        .box(IDOK);
+        .box(BoxReply::button(IDYES))
+        .box(BoxReply::button(IDOK));
     auto& w = open();
     SetWindowPos(w.hwnd(), nullptr, 120, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     openMigration();
@@ -199,8 +215,8 @@ TEST_F(MigrationTest, AnUnwritableSettingsFileKeepsTheScreenOpenAndChangesNothin
     SetFileAttributesW(widen(settingsPath()).c_str(), FILE_ATTRIBUTE_READONLY);
     UiDriver ui;
     ui.dialog([&](const DialogView& d) { setPathAndRun(d, earlierPath); })
-        .box(IDYES)
-        .box(IDOK)
+        .box(BoxReply::button(IDYES))
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) { d.click(IDCANCEL); });
     auto& w = open();
     openMigration();

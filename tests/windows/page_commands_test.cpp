@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using Names = PageNameDialog;
 
@@ -21,7 +22,7 @@ class PageCommandsTest : public test::MainWindowTest {
         ASSERT_FALSE(GetMenuState(GetMenu(window->hwnd()), static_cast<UINT>(id), MF_BYCOMMAND) &
                      MF_GRAYED);
         PostMessageW(window->hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0);
-        test::pump(window.get(), 400);
+        EXPECT_TRUE(test::settle(window.get()));
     }
     std::string pageLabel() const { return test::windowText(control(cmd::kPageNameLabel)); }
 };
@@ -56,7 +57,7 @@ TEST_F(PageCommandsTest, TheDialogShowsTheNamesInMemoryAndOnlyOkWritesAllFive) {
             d.setText(Names::kFieldBase + 4, "新しい　名前");
             d.click(Names::kOkId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) {
             EXPECT_EQ(d.focusedId(), Names::kFieldBase + 3) << "back on the refused name";
             EXPECT_EQ(d.text(Names::kFieldBase + 2), "") << "キャンセル and Esc discarded";
@@ -84,7 +85,7 @@ TEST_F(PageCommandsTest, ClearingAsksWithNoFocusedAndOnlyYesEmptiesThePageShown)
     auto& w = open();
     SendMessageW(control(cmd::kToolButtonBase + 3), BM_CLICK, 0, 0);
     test::UiDriver ui;
-    ui.box(0).box(IDNO).box(IDYES); // the close box, No, Yes
+    ui.box(BoxReply::closeBox()).box(BoxReply::button(IDNO)).box(BoxReply::button(IDYES));
     choose(cmd::kClearPage);
     choose(cmd::kClearPage);
     EXPECT_EQ(settingsBytes(), file);

@@ -1,14 +1,16 @@
-// The slot menu in this process: which slot each command works on, rename and clear, and
-// what the settings file holds afterwards.
+// The slot menu in this process: its items, which slot each command works on, rename and
+// clear, and what the settings file holds afterwards.
 #include "app/slot_menu_rules.h"
 #include "app/texts.h"
 #include "dialogs/rename_prompt.h"
 #include "platform/cp932_codec.h"
+#include "platform/text.h"
 #include "tests/windows/support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 using SlotMenuTest = test::MainWindowTest;
@@ -28,6 +30,37 @@ const std::string kFile =
     "[PG_KIND]\r\n2F4=1\r\n5F11=0\r\n\r\n[AP_NM]\r\n2F4=" + sjis("メモ帳") +
     "\r\n5F11=Home\r\n\r\n[LINK_PATH]\r\n2F4=C:\\windows\\notepad.exe\r\n\r\n"
     "[URL_KIND]\r\n2F4=0\r\n5F11=1\r\n\r\n[URL]\r\n5F11=http://example.jp/\r\n\r\n";
+
+TEST_F(SlotMenuTest, OpensOnARightClickWithItsItems) {
+    auto& w = open();
+    HWND button = slot(5);
+    std::vector<std::string> items;
+    static std::vector<std::string>* s_items;
+    s_items = &items;
+    // The menu runs its own loop: read it and close it from a timer.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu == nullptr) {
+            return;
+        }
+        HMENU handle = reinterpret_cast<HMENU>(SendMessageW(menu, 0x01E1 /*MN_GETHMENU*/, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(handle); ++i) {
+            wchar_t buffer[128] = {};
+            GetMenuStringW(handle, static_cast<UINT>(i), buffer, 128, MF_BYPOSITION);
+            s_items->push_back(narrow(buffer));
+        }
+        KillTimer(nullptr, id);
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    RECT r{};
+    GetWindowRect(button, &r);
+    SendMessageW(w.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(button),
+                 MAKELPARAM(r.left + 5, r.top + 5));
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(items, (std::vector<std::string>{
+                         "ﾌﾟﾛｸﾞﾗﾑの登録/変更", "ファイルやフォルダの登録/変更",
+                         "ﾎｰﾑﾍﾟｰｼﾞやﾒｰﾙｱﾄﾞﾚｽの登録/変更", "", "名前の変更...", "設定の削除"}));
+}
 
 TEST_F(SlotMenuTest, RenameLoopsOnAnEmptyNameAndWritesOnlyTheCaption) {
     writeSettings(kFile);
@@ -49,7 +82,7 @@ TEST_F(SlotMenuTest, RenameLoopsOnAnEmptyNameAndWritesOnlyTheCaption) {
           d.setText(RenamePrompt::kNameId, "");
           d.key(VK_RETURN);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             shownAgain = d.text(RenamePrompt::kNameId);
             d.setText(RenamePrompt::kNameId, "  表 & ｿﾌﾄ ");
@@ -79,7 +112,7 @@ TEST_F(SlotMenuTest, ClearAsksWithNoFocusedAndOnlyYesClearsTheSlotOfThatPage) {
         pressKey(VK_F12);
     }
     UiDriver ui;
-    ui.box(0).box(IDNO).box(IDYES); // the close box, No, Yes
+    ui.box(BoxReply::closeBox()).box(BoxReply::button(IDNO)).box(BoxReply::button(IDYES));
     chooseFromSlotMenu(11, kClear);
     EXPECT_EQ(settingsBytes(), kFile) << "closing the box is No";
     chooseFromSlotMenu(11, kClear);
@@ -108,7 +141,7 @@ TEST_F(SlotMenuTest, ANameShiftJisCannotHoldIsRefusedOfferedAgainAndNothingIsWri
           d.setText(RenamePrompt::kNameId, "表😀");
           d.click(IDOK);
       })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             offeredAgain = d.text(RenamePrompt::kNameId);
             d.key(VK_ESCAPE);

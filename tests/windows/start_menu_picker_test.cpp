@@ -14,6 +14,7 @@
 #include <commctrl.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 using Picker = StartMenuPicker;
@@ -171,23 +172,23 @@ TEST_F(StartMenuPickerTest, EveryRefusalWarnsKeepsTheDialogOpenAndStoresNothing)
     std::string urlName;
     UiDriver ui;
     ui.dialog([](const DialogView& d) { d.click(Picker::kRegisterId); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             focusAfterEmptyName = d.focusedId();
             d.setText(Picker::kNameId, "x");
             d.click(Picker::kRegisterId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) { click(d.item(Picker::kFirstListId), "Accessories"); })
         .dialog([&](const DialogView& d) {
             d.setText(Picker::kNameId, "x"); // a folder empties the name
             d.click(Picker::kRegisterId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) { registerWith(d, "desktop.ini"); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) { registerWith(d, "Site.url"); })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) {
             urlName = d.text(Picker::kNameId);
             click(d.item(Picker::kFirstListId), "Accessories");
@@ -196,13 +197,13 @@ TEST_F(StartMenuPickerTest, EveryRefusalWarnsKeepsTheDialogOpenAndStoresNothing)
             click(d.item(Picker::kSecondListId), "Notepad.lnk");
             registerWith(d, ""); // empty space in the first list: nothing selected there
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) { click(d.item(Picker::kFirstListId), "abc.lnk"); })
         .dialog([&](const DialogView& d) {
             DeleteFileW(widen(dir.file("abc.lnk")).c_str());
             d.click(Picker::kRegisterId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([](const DialogView& d) { d.key(VK_ESCAPE); });
     EXPECT_EQ(run(ui, ""), std::nullopt);
     EXPECT_EQ(focusAfterEmptyName, Picker::kNameId);
@@ -250,7 +251,7 @@ TEST_F(StartMenuPickerTest, FolderButtonsFollowTheRegistryRuleAndClearTheName) {
             d.setText(Picker::kNameId, "x");
             d.click(Picker::kRegisterId);
         })
-        .box(IDOK)
+        .box(BoxReply::button(IDOK))
         .dialog([&](const DialogView& d) { d.click(Picker::kAllUsersId); })
         .dialog([&](const DialogView& d) {
             firstAfterAllUsers = captions(d.item(Picker::kFirstListId));

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace tarvok;
+using test::BoxReply;
 using test::DialogView;
 using test::UiDriver;
 
@@ -29,7 +30,7 @@ class SystemCommandsTest : public test::MainWindowTest {
     }
     void choose(int id) {
         SendMessageW(window->hwnd(), WM_COMMAND, id, 0);
-        test::pump(window.get(), 30);
+        EXPECT_TRUE(test::settle(window.get()));
     }
     std::vector<std::string> runs;
 };
@@ -37,7 +38,7 @@ class SystemCommandsTest : public test::MainWindowTest {
 TEST_F(SystemCommandsTest, EnabledItemsOpenControlPanelThePromptAndTheFilesBesideTheProgram) {
     test::writeFileBytes(dir.file("tarvok_00.html"), "<html></html>");
     UiDriver ui;
-    ui.box(IDOK);
+    ui.box(BoxReply::button(IDOK));
     auto& w = openRecording();
     for (int id :
          {cmd::kOpenControlPanel, cmd::kOpenCommandPrompt, cmd::kShutDownWindows, cmd::kMigrate,
@@ -61,7 +62,10 @@ TEST_F(SystemCommandsTest, DesktopShortcutAsksFirstThenPointsAtTheProgramAndIsMa
     CreateDirectoryW(widen(desktop).c_str(), nullptr);
     const std::string link = desktop + "\\ダルメDのペルノ COM.lnk";
     UiDriver ui;
-    ui.box(IDCANCEL).box(IDYES).box(IDOK).box(IDOK);
+    ui.box(BoxReply::escape())
+        .box(BoxReply::button(IDYES))
+        .box(BoxReply::button(IDOK))
+        .box(BoxReply::button(IDOK));
     openRecording(desktop);
     choose(cmd::kAddDesktopShortcut);
     EXPECT_FALSE(test::fileExists(link)) << "Esc answers No";
@@ -79,7 +83,7 @@ TEST_F(SystemCommandsTest, DesktopShortcutAsksFirstThenPointsAtTheProgramAndIsMa
 TEST_F(SystemCommandsTest, AShortcutThatCannotBeSavedIsReportedWithItsPathAndReason) {
     const std::string desktop = dir.file("no such desktop");
     UiDriver ui;
-    ui.box(IDYES).box(IDOK);
+    ui.box(BoxReply::button(IDYES)).box(BoxReply::button(IDOK));
     openRecording(desktop);
     choose(cmd::kAddDesktopShortcut);
     ASSERT_EQ(ui.boxes().size(), 2u);

@@ -26,22 +26,24 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(options);
         EXPECT_NE(window->create(), nullptr);
         window->show(SW_SHOWNOACTIVATE);
-        pump(window.get(), 50);
+        // What start-up posted to itself (the icons that follow the captions) has run.
+        EXPECT_TRUE(settle(window.get()));
         return *window;
     }
     void close() {
         if (window && window->hwnd() != nullptr) {
             SendMessageW(window->hwnd(), WM_CLOSE, 0, 0);
         }
-        pump(window.get(), 20);
+        EXPECT_TRUE(settle(window.get()));
     }
+    // Presses a key and lets the window handle it and what it leads to.
     void pressKey(UINT vk) {
         postKey(window->hwnd(), vk);
-        pump(window.get(), 30);
+        EXPECT_TRUE(settle(window.get()));
     }
     HWND slot(int keyNumber) const { return window->slotButton(keyNumber).hwnd(); }
     // Right-clicks a slot button and picks an item of its menu with the keyboard (0: the
-    // first item; separators do not count), then lets the command run.
+    // first item; separators do not count), then lets the command run to its end.
     void chooseFromSlotMenu(int keyNumber, int item);
     std::string caption(int keyNumber) const { return windowText(slot(keyNumber)); }
     HWND control(int id) const;
@@ -67,7 +69,9 @@ inline HWND MainWindowTest::control(int id) const {
 
 inline void MainWindowTest::chooseFromSlotMenu(int keyNumber, int item) {
     static int s_downs;
+    static bool s_chosen;
     s_downs = item + 1;
+    s_chosen = false;
     // The menu runs its own loop: it is driven from a timer, as the keyboard would.
     const UINT_PTR timer = SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
         HWND menu = FindWindowW(L"#32768", nullptr);
@@ -79,11 +83,15 @@ inline void MainWindowTest::chooseFromSlotMenu(int keyNumber, int item) {
             PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
         }
         PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+        s_chosen = true;
     });
-    // A right button release makes the window send WM_CONTEXTMENU, as a real click does.
+    // A right button release makes the window send WM_CONTEXTMENU, as a real click does. The
+    // menu's loop runs inside its handling, and the command the menu posts runs before the
+    // queue is empty.
     PostMessageW(slot(keyNumber), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-    pump(window.get(), 300);
+    EXPECT_TRUE(settle(window.get()));
     KillTimer(nullptr, timer);
+    EXPECT_TRUE(s_chosen) << "no slot menu opened";
 }
 
 inline RECT MainWindowTest::clientRectOf(HWND child) const {

@@ -50,6 +50,13 @@ bool ChildProcess::waitForExit(DWORD ms) {
     return WaitForSingleObject(process_, ms) == WAIT_OBJECT_0;
 }
 
+int ChildProcess::processesStarted() const {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting,
+                              sizeof accounting, nullptr);
+    return static_cast<int>(accounting.TotalProcesses);
+}
+
 DWORD ChildProcess::exitCode() const {
     DWORD code = 0;
     GetExitCodeProcess(process_, &code);

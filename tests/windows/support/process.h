@@ -21,6 +21,9 @@ class ChildProcess {
 
     DWORD id() const { return id_; }
     HANDLE handle() const { return process_; }
+    // How many processes have run in its job so far: itself and every program it started,
+    // counted from the moment each was created.
+    int processesStarted() const;
     // Waits for the process to end by itself; returns whether it did in time.
     bool waitForExit(DWORD ms);
     DWORD exitCode() const;
@@ -34,14 +37,15 @@ class ChildProcess {
 // The visible top-level windows of a process with the given class name (any when empty).
 std::vector<HWND> topWindowsOf(DWORD processId, const wchar_t* className = nullptr);
 
-// Polls until the predicate holds, without pumping this thread's messages.
+// Polls until the predicate holds, without pumping this thread's messages: for what other
+// processes show (windows, files), which no handle of ours signals.
 template <typename Fn> bool waitFor(Fn&& done, DWORD timeoutMs = 5000) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (!done()) {
         if (GetTickCount64() >= end) {
             return false;
         }
-        Sleep(20);
+        Sleep(20); // between two looks, not a wait for an outcome
     }
     return true;
 }

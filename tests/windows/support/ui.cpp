@@ -7,11 +7,6 @@
 
 namespace tarvok::test {
 
-void pump(const MainWindow* window, int ms) {
-    pumpUntil(
-        window, [] { return false; }, ms);
-}
-
 bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int timeoutMs) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
     for (;;) {
@@ -30,6 +25,42 @@ bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int 
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+namespace {
+
+// A message-only window of the test's own that counts the markers `settle` posts to it.
+constexpr UINT kSettleMarker = WM_APP + 0x7A5;
+LPARAM g_markersBack = 0;
+
+HWND settleWindow() {
+    static const HWND window = [] {
+        WNDCLASSW cls{};
+        cls.lpfnWndProc = [](HWND h, UINT message, WPARAM w, LPARAM l) -> LRESULT {
+            if (message == kSettleMarker) {
+                g_markersBack = l;
+                return 0;
+            }
+            return DefWindowProcW(h, message, w, l);
+        };
+        cls.lpszClassName = L"TarvokTestSettle";
+        RegisterClassW(&cls);
+        return CreateWindowExW(0, cls.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                               nullptr, nullptr);
+    }();
+    return window;
+}
+
+} // namespace
+
+bool settle(const MainWindow* window, int timeoutMs) {
+    static LPARAM s_markersSent = 0;
+    const LPARAM marker = ++s_markersSent;
+    PostMessageW(settleWindow(), kSettleMarker, 0, marker);
+    // pumpUntil empties the queue before it asks, so what the marker's predecessors queued
+    // behind it has run too.
+    return pumpUntil(
+        window, [marker] { return g_markersBack >= marker; }, timeoutMs);
 }
 
 void postKey(HWND window, UINT virtualKey) {
@@ -219,18 +250,18 @@ UiDriver::~UiDriver() {
     g_driver = previous_;
 }
 
-UiDriver& UiDriver::box(int answer) {
+UiDriver& UiDriver::box(BoxReply answer) {
     steps_.push_back({true, answer, {}, {}});
     return *this;
 }
 
 UiDriver& UiDriver::dialog(std::function<void(const DialogView&)> act) {
-    steps_.push_back({false, 0, std::move(act), {}});
+    steps_.push_back({false, BoxReply::escape(), std::move(act), {}});
     return *this;
 }
 
 UiDriver& UiDriver::systemDialog(std::function<void(HWND)> act) {
-    steps_.push_back({false, 0, {}, std::move(act)});
+    steps_.push_back({false, BoxReply::escape(), {}, std::move(act)});
     return *this;
 }
 
@@ -250,25 +281,35 @@ bool UiDriver::actOnSystemDialog() {
 }
 
 void CALLBACK UiDriver::onTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_driver != nullptr) {
+    // A step that waits runs messages, this timer's among them: the next step waits for it.
+    static bool s_acting = false;
+    if (g_driver != nullptr && !s_acting) {
+        s_acting = true;
         g_driver->tick();
+        s_acting = false;
     }
 }
 
-void UiDriver::answer(HWND box, int how) {
-    switch (how) {
-    case 0:
+void BoxReply::giveTo(HWND box) const {
+    // Keys go where the keyboard would send them: the box's focused control, whichever
+    // thread the box belongs to.
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+    const HWND focus =
+        info.hwndFocus != nullptr && (info.hwndFocus == box || IsChild(box, info.hwndFocus))
+            ? info.hwndFocus
+            : box;
+    switch (kind_) {
+    case Kind::Button:
+        PostMessageW(GetDlgItem(box, value_), BM_CLICK, 0, 0);
+        break;
+    case Kind::CloseBox:
         PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
         break;
-    case IDCANCEL:
-        postKey(GetFocus() != nullptr ? GetFocus() : box, VK_ESCAPE);
-        break;
-    default:
-        if (how < 0) { // a key: -VK_RETURN, -VK_SPACE
-            postKey(GetFocus() != nullptr ? GetFocus() : box, static_cast<UINT>(-how));
-            break;
-        }
-        PostMessageW(GetDlgItem(box, how), BM_CLICK, 0, 0);
+    case Kind::Escape:
+    case Kind::Key:
+        postKey(focus, static_cast<UINT>(value_));
         break;
     }
 }
@@ -304,7 +345,7 @@ void UiDriver::tick() {
         Step step = std::move(steps_.front());
         steps_.erase(steps_.begin());
         if (box) {
-            answer(window, step.answer);
+            step.answer.giveTo(window);
         } else {
             dialogs_.push_back(windowText(window));
             step.act(DialogView(window));
@@ -315,26 +356,16 @@ void UiDriver::tick() {
         if (countBoxesAsUnexpected_) {
             ++unexpected_;
         }
-        answer(window, fallbackAnswer_);
+        fallbackAnswer_.giveTo(window);
     } else {
         ++unexpected_;
         PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
 }
 
-BoxAnswerer::BoxAnswerer(How how, int buttonId) {
+BoxAnswerer::BoxAnswerer(BoxReply answer) {
     countBoxesAsUnexpected_ = false;
-    switch (how) {
-    case How::Escape:
-        fallbackAnswer_ = IDCANCEL;
-        break;
-    case How::Enter:
-        fallbackAnswer_ = -VK_RETURN;
-        break;
-    case How::Button:
-        fallbackAnswer_ = buttonId;
-        break;
-    }
+    fallbackAnswer_ = answer;
 }
 
 } // namespace tarvok::test

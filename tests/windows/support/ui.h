@@ -12,11 +12,16 @@ class MainWindow;
 
 namespace tarvok::test {
 
-// Runs this thread's messages for `ms`, passing them through the window's accelerators the
-// way the program's own loop does.
-void pump(const MainWindow* window, int ms);
-// Pumps until the predicate holds or the time runs out; returns the predicate's last value.
+// Runs this thread's messages, passing them through the window's accelerators the way the
+// program's own loop does, until the predicate holds or the time runs out; returns the
+// predicate's last value.
 bool pumpUntil(const MainWindow* window, const std::function<bool()>& done, int timeoutMs = 5000);
+// Pumps until this thread has handled everything queued before the call and what that work
+// queued in turn: a message of the test's own, posted now, has come back through the queue
+// (whichever loop ran it, a modal one included) and nothing is left waiting. What a posted
+// key, click or command does in this process has happened by then, and what it has not done
+// it will not do later (a timer of its own aside). False when the time ran out first.
+bool settle(const MainWindow* window, int timeoutMs = 5000);
 
 // Posts a key press and release to a window as the keyboard would deliver it.
 void postKey(HWND window, UINT virtualKey);
@@ -69,6 +74,25 @@ class DialogView {
     HWND hwnd_;
 };
 
+// How a user answers one of our message boxes: a click on one of its buttons (IDOK, IDYES,
+// IDNO), Esc, the close box in its title bar, or a key pressed on the button that has the
+// focus (Enter, Space). Works on boxes of other processes too.
+class BoxReply {
+  public:
+    static BoxReply button(int id) { return {Kind::Button, id}; }
+    static BoxReply escape() { return {Kind::Escape, VK_ESCAPE}; }
+    static BoxReply closeBox() { return {Kind::CloseBox, 0}; }
+    static BoxReply key(UINT virtualKey) { return {Kind::Key, static_cast<int>(virtualKey)}; }
+    // Posts the answer to the open box, as the mouse or keyboard would deliver it.
+    void giveTo(HWND box) const;
+
+  private:
+    enum class Kind { Button, Escape, CloseBox, Key };
+    BoxReply(Kind kind, int value) : kind_(kind), value_(value) {}
+    Kind kind_;
+    int value_;
+};
+
 // Plays the user at the modal windows of this thread, from a timer that also runs inside
 // their message loops. Steps run in order, one per tick: a box step waits for one of our
 // message boxes, a dialog step for one of our dialogs. What a step posts (clicks, keys) has
@@ -81,10 +105,8 @@ class UiDriver {
     UiDriver(const UiDriver&) = delete;
     UiDriver& operator=(const UiDriver&) = delete;
 
-    // Answers the next message box with one of its buttons (IDOK, IDYES, IDNO), or with
-    // IDCANCEL for Esc, 0 for the close box, or a key pressed on the focused button
-    // (-VK_RETURN, -VK_SPACE).
-    UiDriver& box(int answer);
+    // Answers the next message box.
+    UiDriver& box(BoxReply answer);
     UiDriver& dialog(std::function<void(const DialogView&)> act);
     // Acts on the next dialog of this thread that is not ours, such as the shell's folder
     // browser.
@@ -98,20 +120,19 @@ class UiDriver {
 
   protected:
     // What a box gets when no step is left.
-    int fallbackAnswer_ = IDCANCEL;
+    BoxReply fallbackAnswer_ = BoxReply::escape();
     bool countBoxesAsUnexpected_ = true;
 
   private:
     struct Step {
         bool isBox;
-        int answer;
+        BoxReply answer;
         std::function<void(const DialogView&)> act;
         std::function<void(HWND)> actOnSystem;
     };
     bool actOnSystemDialog();
     static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
     void tick();
-    void answer(HWND box, int how);
 
     UINT_PTR timer_;
     std::vector<Step> steps_;
@@ -122,12 +143,10 @@ class UiDriver {
     UiDriver* previous_ = nullptr;
 };
 
-// Watches this thread for our message boxes and answers each with the given key (Esc,
-// Enter) or by pressing the button with the given id.
+// Watches this thread for our message boxes and gives each the same answer.
 class BoxAnswerer : public UiDriver {
   public:
-    enum class How { Escape, Enter, Button };
-    explicit BoxAnswerer(How how = How::Escape, int buttonId = 0);
+    explicit BoxAnswerer(BoxReply answer = BoxReply::escape());
     const std::vector<SeenBox>& seen() const { return boxes(); }
 };
 

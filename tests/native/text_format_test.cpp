@@ -1,4 +1,3 @@
-#include "settings/paths.h"
 #include "settings/text_format.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +23,6 @@ TEST(MessageAssembly, FullStopFollowsOnlyCharactersThatSortAfterIt) {
     EXPECT_EQ(withClosingFullStop("。です"), "。です.");
     EXPECT_EQ(withClosingFullStop("ｿ"), "ｿ.");
     EXPECT_EQ(withClosingFullStop(""), "");
-}
-
-TEST(ProgramFolder, HasExactlyOneTrailingBackslash) {
-    EXPECT_EQ(programFolderOf("C:\\Tools\\tarvok.exe"), "C:\\Tools\\");
-    EXPECT_EQ(programFolderOf("C:\\tarvok.exe"), "C:\\");
-    EXPECT_EQ(programFolderOf("C:\\Tools\\\\tarvok.exe"), "C:\\Tools\\");
-    EXPECT_EQ(programFolderOf("\\\\server\\share\\表\\tarvok.exe"), "\\\\server\\share\\表\\");
-    EXPECT_EQ(settingsPathIn("C:\\"), "C:\\tarvok.ini");
 }
 
 } // namespace

@@ -27,6 +27,7 @@ using namespace tarvok;
 
 namespace {
 
+using test::BoxReply;
 using test::Launcher;
 
 std::string sjis(const std::string& utf8) {
@@ -80,9 +81,9 @@ TEST(EndToEnd, F5OnPageTwoAndAClickStartTheRegisteredProgram) {
             sjis(marker) + "\r\n4F10=" + sjis(marker) + "\r\n");
     ASSERT_NE(app.window(), nullptr);
     app.key(VK_F5);
-    Sleep(300);
-    EXPECT_FALSE(test::fileExists(log)) << "F5 on page 1 is an empty slot";
+    // The page turns once F5 has been handled, and a program it started is counted from then.
     ASSERT_TRUE(app.turnTo(VK_F12, 2));
+    EXPECT_EQ(app.process().processesStarted(), 1) << "F5 on page 1 is an empty slot";
     app.key(VK_F5);
     ASSERT_TRUE(test::waitFor([&] { return test::fileExists(log); }));
     SendMessageW(app.slot(5), BM_CLICK, 0, 0);
@@ -340,12 +341,11 @@ TEST(EndToEnd, RenameClearAndTheQuestionBeforeReplacingAnAddress) {
                           "[URL_KIND]\r\n1F4=1\r\n[URL]\r\n1F4=http://example.jp/\r\n");
     ASSERT_NE(app.window(), nullptr);
     EXPECT_TRUE(test::waitFor([&] { return app.showsGlyph(2); }));
-    const auto answer = [&](int button) {
+    const auto answer = [&](BoxReply how) {
         HWND box = nullptr;
         EXPECT_TRUE(test::waitFor([&] { return (box = app.box()) != nullptr; }));
         const std::string text = test::windowText(GetDlgItem(box, kBoxTextId));
-        button == 0 ? PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0)
-                    : PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0);
+        how.giveTo(box);
         EXPECT_TRUE(test::waitFor([&] { return !IsWindow(box); }));
         return text;
     };
@@ -356,7 +356,7 @@ TEST(EndToEnd, RenameClearAndTheQuestionBeforeReplacingAnAddress) {
     ASSERT_NE(prompt, nullptr);
     test::DialogView(prompt).setText(RenamePrompt::kNameId, "");
     test::DialogView(prompt).click(IDOK);
-    EXPECT_EQ(answer(IDOK), "ボタン名が未入力です");
+    EXPECT_EQ(answer(BoxReply::button(IDOK)), "ボタン名が未入力です");
     ASSERT_TRUE(test::waitFor([&] {
         prompt = app.windowWith(RenamePrompt::kNameId, 100);
         return prompt != nullptr &&
@@ -367,20 +367,24 @@ TEST(EndToEnd, RenameClearAndTheQuestionBeforeReplacingAnAddress) {
     ASSERT_TRUE(test::waitFor([&] { return app.caption(2) == "エディタ"; }));
 
     // Clear: the close box and No keep the slot, Yes empties it.
-    for (int button : {0, IDNO, IDYES}) {
+    for (const BoxReply how :
+         {BoxReply::closeBox(), BoxReply::button(IDNO), BoxReply::button(IDYES)}) {
         app.chooseFromSlotMenu(2, 4);
-        answer(button);
+        answer(how);
     }
     ASSERT_TRUE(test::waitFor([&] { return app.caption(2).empty(); }));
     EXPECT_FALSE(app.showsGlyph(2));
 
     // An address slot asks before the picker; No shows no picker, Yes opens it unnamed.
     app.chooseFromSlotMenu(4, 1);
-    EXPECT_EQ(answer(IDNO), replaceQuestion(text::kAskReplaceAddressHead, "Home",
-                                            text::kMenuRegisterFileOrFolder));
-    EXPECT_EQ(app.windowWith(FilePicker::kFileListId, 300), nullptr);
+    EXPECT_EQ(answer(BoxReply::button(IDNO)), replaceQuestion(text::kAskReplaceAddressHead, "Home",
+                                                              text::kMenuRegisterFileOrFolder));
+    // Pages turn once the command has ended (an open picker would exist by then).
+    ASSERT_TRUE(app.turnTo(VK_F12, 2));
+    ASSERT_TRUE(app.turnTo(VK_F1, 1));
+    EXPECT_EQ(app.windowWith(FilePicker::kFileListId, 0), nullptr);
     app.chooseFromSlotMenu(4, 1);
-    answer(IDYES);
+    answer(BoxReply::button(IDYES));
     HWND picker = app.windowWith(FilePicker::kFileListId);
     ASSERT_NE(picker, nullptr);
     const test::DialogView d(picker);
