@@ -1,18 +1,11 @@
 // The program entry: one main window and its message loop.
 #include "app/main_window.h"
 #include "app/texts.h"
-#include "platform/com.h"
 #include "platform/unhandled.h"
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    // The shell's icon and shortcut calls want a single-threaded apartment.
-    const tarvok::ComApartment com;
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
     tarvok::setUnhandledErrorTitle(tarvok::text::kAppTitle);
 
     tarvok::MainWindow window;

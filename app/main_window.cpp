@@ -24,6 +24,7 @@ constexpr COLORREF kKeyLabelColour = RGB(0, 0, 255);
 // Posted, so they run once the operation that asked for them has ended.
 constexpr UINT kMsgFillGlyphs = WM_APP + 1;
 constexpr UINT kMsgRefreshPage = WM_APP + 2;
+constexpr UINT kMsgAfterFirstPaint = WM_APP + 3;
 
 void registerMainClass() {
     static const bool registered = [] {
@@ -76,15 +77,20 @@ HWND MainWindow::create() {
 
 void MainWindow::show(int showCommand) {
     ShowWindow(hwnd_, showCommand);
-    UpdateWindow(hwnd_);
+    // The buttons and labels too, now: left to the queue they would paint after the work
+    // below, which waits until they are on the screen.
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (!shown_) {
+        shown_ = true;
+        // A posted message comes before any input.
+        PostMessageW(hwnd_, kMsgAfterFirstPaint, 0, 0);
+    }
 }
 
 void MainWindow::onCreate() {
     SetWindowTextW(hwnd_, widen(text::kAppTitle).c_str());
-    store_.removeLeftovers();
     state_.page = kFirstPage;
     SetMenu(hwnd_, makeMenuBar()); // the window owns and destroys its menu bar
-    slotMenu_ = makeSlotMenu();
     accelerators_ = makeAccelerators();
     pageBar_.create(hwnd_);
     pageLabel_.create(hwnd_);
@@ -92,19 +98,14 @@ void MainWindow::onCreate() {
     layout(windowDpi(hwnd_));
     // Focus frames stay hidden until the keyboard is used, as everywhere in Windows.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
-    acceptDroppedFiles(hwnd_);
 
     try {
         const Settings settings = store_.read();
         takeNamesAndOption(settings);
         const WindowPosition position = readWindowPosition(settings);
         placeWindowAt(hwnd_, {position.left, position.top});
-        // The shell's first icon costs more than the rest of the start-up: the window is
-        // shown with its captions and the icons follow as soon as it is on the screen.
         showPageName();
-        if (slots_.fill(settings, state_.page, true)) {
-            PostMessageW(hwnd_, kMsgFillGlyphs, 0, 0);
-        }
+        slots_.fill(settings, state_.page, true);
     } catch (const std::exception& e) {
         // The user still gets a working window: page 1, blank buttons, key labels, at the
         // default position. What the file holds is taken as soon as it can be read.
@@ -120,6 +121,17 @@ void MainWindow::onCreate() {
         showPageName();
         slots_.clear();
     }
+}
+
+// What the window needs only once it is on the screen. The shell's first icon costs more than
+// the rest of the start-up, and loading the shell at all costs as much again: the window shows
+// its captions first and the rest follows.
+void MainWindow::afterFirstPaint() {
+    // The shell's icon and shortcut calls want a single-threaded apartment.
+    com_.emplace();
+    slots_.fillGlyphs();
+    acceptDroppedFiles(hwnd_);
+    store_.removeLeftovers();
 }
 
 void MainWindow::takeNamesAndOption(const Settings& settings) {
@@ -275,6 +287,9 @@ void MainWindow::showSlotMenu(HWND button, LPARAM at) {
     }
     // The commands act on the button the menu was opened on, whichever page is shown then.
     slotMenuKey_ = slots_.keyNumberOf(button);
+    if (!slotMenu_) {
+        slotMenu_ = makeSlotMenu(); // made when first needed: nothing of it shows at start
+    }
     TrackPopupMenu(slotMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_, nullptr);
 }
 
@@ -344,6 +359,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case kMsgFillGlyphs:
         slots_.fillGlyphs();
+        return 0;
+    case kMsgAfterFirstPaint:
+        afterFirstPaint();
         return 0;
     case WM_CLOSE:
         close({});

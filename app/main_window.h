@@ -6,6 +6,7 @@
 #include "app/page_label.h"
 #include "app/slot_column.h"
 #include "app/slot_store.h"
+#include "platform/com.h"
 #include "platform/win_handles.h"
 
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tarvok {
@@ -59,6 +61,7 @@ class MainWindow final : private LauncherScreen {
 
   private:
     void onCreate();
+    void afterFirstPaint();
     void layout(UINT dpi);
     void turnTo(int page, bool beep);
     void refreshPage(bool deferGlyphs = false);
@@ -90,9 +93,11 @@ class MainWindow final : private LauncherScreen {
     PageLabel pageLabel_;
     SlotColumn slots_;
     UniqueMenu slotMenu_;
+    std::optional<ComApartment> com_;
     UniqueAccelerators accelerators_;
     int slotMenuKey_ = kFirstKeyNumber; // the button the slot menu was last opened on
     UINT dpi_ = 0;                      // the DPI the fonts and positions were made for
+    bool shown_ = false;
 };
 
 } // namespace tarvok

@@ -61,6 +61,8 @@ void PageLabel::fit() {
     tool.uId = reinterpret_cast<UINT_PTR>(label_);
     tool.lpszText = tip.data();
     if (tip_ == nullptr) {
+        const INITCOMMONCONTROLSEX tips{sizeof tips, ICC_BAR_CLASSES};
+        InitCommonControlsEx(&tips);
         tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent_, nullptr,

@@ -22,6 +22,27 @@ endif()
 # beside themselves.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
+# The shell is the costliest library to load and nothing shown at start-up needs it: it is
+# imported on first use (delay-loaded) instead of when the process starts. MinGW's linker has
+# no /DELAYLOAD; dlltool makes the delay-import library from the list of functions we use.
+if(MINGW)
+    find_program(TARVOK_DLLTOOL NAMES ${CMAKE_C_COMPILER_TARGET}-dlltool x86_64-w64-mingw32-dlltool
+        REQUIRED)
+    set(TARVOK_SHELL32_DELAY ${CMAKE_BINARY_DIR}/libshell32_delay.a)
+    add_custom_command(OUTPUT ${TARVOK_SHELL32_DELAY}
+        COMMAND ${TARVOK_DLLTOOL} --input-def ${PROJECT_SOURCE_DIR}/cmake/delay/shell32.def
+            --output-delaylib ${TARVOK_SHELL32_DELAY} --dllname shell32.dll
+        DEPENDS ${PROJECT_SOURCE_DIR}/cmake/delay/shell32.def VERBATIM)
+    add_custom_target(shell32_delay DEPENDS ${TARVOK_SHELL32_DELAY})
+    add_library(tarvok_shell32 INTERFACE)
+    add_dependencies(tarvok_shell32 shell32_delay)
+    target_link_libraries(tarvok_shell32 INTERFACE ${TARVOK_SHELL32_DELAY})
+elseif(MSVC)
+    add_library(tarvok_shell32 INTERFACE)
+    target_link_libraries(tarvok_shell32 INTERFACE shell32 delayimp)
+    target_link_options(tarvok_shell32 INTERFACE /DELAYLOAD:shell32.dll)
+endif()
+
 add_library(tarvok_platform STATIC
     platform/controls.cpp
     platform/cp932_codec.cpp
@@ -45,7 +66,7 @@ add_library(tarvok_platform STATIC
     platform/unhandled.cpp
     platform/window_placement.cpp)
 tarvok_strict(tarvok_platform)
-target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 uuid user32
+target_link_libraries(tarvok_platform PUBLIC tarvok_settings tarvok_shell32 ole32 uuid user32
     gdi32 comctl32 advapi32 msimg32 imm32)
 
 # The screens, as a library the exe and the Windows tests share.

@@ -8,12 +8,42 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace tarvok {
 
 namespace {
 constexpr wchar_t kProperty[] = L"tarvok.SpeedButton";
 constexpr int kGlyphSpacing = 4;
+
+// One off-screen canvas for every flat button, grown to the largest face asked for: a page of
+// ten buttons is painted without making a bitmap for each of them.
+class Canvas {
+  public:
+    HDC take(HDC reference, int width, int height) {
+        if (!dc_ || width > width_ || height > height_) {
+            dc_.reset();
+            width_ = std::max(width, width_);
+            height_ = std::max(height, height_);
+            bitmap_ = makeDib(reference, width_, height_);
+            dc_ = std::make_unique<MemoryDc>(reference);
+            SelectObject(dc_->get(), bitmap_.get());
+        }
+        return dc_->get();
+    }
+
+  private:
+    UniqueBitmap bitmap_;
+    std::unique_ptr<MemoryDc> dc_; // goes before the bitmap it holds
+    int width_ = 0, height_ = 0;
+};
+
+std::wstring textOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        std::max(0, GetWindowTextW(window, text.data(), static_cast<int>(text.size())))));
+    return text;
+}
 } // namespace
 
 void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus focus) {
@@ -64,25 +94,23 @@ void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
     const int height = target.bottom - target.top;
     // Drawn off screen and copied in one step: no flicker, and one transfer to the display
     // instead of one per glyph, edge and text.
-    MemoryDc dc(item.hDC);
-    UniqueBitmap canvas = makeDib(item.hDC, width, height);
-    Selection canvas_(dc.get(), canvas.get());
-    Selection font(dc.get(),
-                   reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    static Canvas canvas;
+    const HDC dc = canvas.take(item.hDC, width, height);
+    Selection font(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
     RECT r{0, 0, width, height};
-    FillRect(dc.get(), &r, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0 || pressed_;
     if (pressed) {
-        DrawEdge(dc.get(), &r, BDR_SUNKENOUTER, BF_RECT);
+        DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     } else if (hot_) {
-        DrawEdge(dc.get(), &r, BDR_RAISEDINNER, BF_RECT);
+        DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
     const int shift = pressed ? 1 : 0;
-    const std::wstring caption = widen(windowText(item.hwndItem));
+    const std::wstring caption = textOf(item.hwndItem);
     int x = scale(margin_, dpi) + shift;
     if (margin_ == kCentred) {
         SIZE extent{};
-        GetTextExtentPoint32W(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
         const int glyphWidth = glyph_ ? glyph_->size.cx + scale(kGlyphSpacing, dpi) : 0;
         x = std::max(0, (width - glyphWidth - static_cast<int>(extent.cx)) / 2) + shift;
     }
@@ -90,24 +118,24 @@ void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
         MemoryDc mem(item.hDC);
         Selection glyph(mem.get(), glyph_->bitmap.get());
         const int y = (height - glyph_->size.cy) / 2 + shift;
-        TransparentBlt(dc.get(), x, y, glyph_->size.cx, glyph_->size.cy, mem.get(), 0, 0,
-                       glyph_->size.cx, glyph_->size.cy, glyph_->transparent);
+        TransparentBlt(dc, x, y, glyph_->size.cx, glyph_->size.cy, mem.get(), 0, 0, glyph_->size.cx,
+                       glyph_->size.cy, glyph_->transparent);
         x += glyph_->size.cx + scale(kGlyphSpacing, dpi);
     }
     RECT text{x, shift, width - scale(2, dpi), height + shift};
-    SetBkMode(dc.get(), TRANSPARENT);
+    SetBkMode(dc, TRANSPARENT);
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
-    SetTextColor(dc.get(), GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    SetTextColor(dc, GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     // The caption is the user's own text: "&" is shown, not turned into an underline.
-    DrawTextW(dc.get(), caption.c_str(), static_cast<int>(caption.size()), &text,
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
     // A dotted frame only once the keyboard has been used: a click must leave the button flat.
     if ((item.itemState & ODS_FOCUS) && !focusCuesHidden(item.hwndItem)) {
         RECT focus = r;
         InflateRect(&focus, -scale(2, dpi), -scale(2, dpi));
-        DrawFocusRect(dc.get(), &focus);
+        DrawFocusRect(dc, &focus);
     }
-    BitBlt(item.hDC, target.left, target.top, width, height, dc.get(), 0, 0, SRCCOPY);
+    BitBlt(item.hDC, target.left, target.top, width, height, dc, 0, 0, SRCCOPY);
 }
 
 // A button that keeps the focus elsewhere tracks the mouse itself: the BUTTON class would

@@ -113,8 +113,9 @@ TEST(EndToEnd, StartRemovesTemporaryFilesOfCrashedSavesButNotOneBeingWritten) {
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Launcher app(dir, "[Form]\r\nLEFT=1\r\n");
     ASSERT_NE(app.window(), nullptr);
-    EXPECT_FALSE(test::fileExists(crashed));
-    EXPECT_FALSE(test::fileExists(olderBuild));
+    // Tidied once the window is on the screen.
+    EXPECT_TRUE(
+        test::waitFor([&] { return !test::fileExists(crashed) && !test::fileExists(olderBuild); }));
     EXPECT_TRUE(test::fileExists(writing));
     EXPECT_TRUE(test::fileExists(notOurs));
     CloseHandle(held);
