@@ -100,7 +100,7 @@ void MainWindow::onCreate() {
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 
     try {
-        const Settings settings = store_.read();
+        const Settings& settings = store_.read();
         takeNamesAndOption(settings);
         const WindowPosition position = readWindowPosition(settings);
         placeWindowAt(hwnd_, {position.left, position.top});

@@ -31,6 +31,10 @@ void PageLabel::layout(UINT dpi) {
 }
 
 void PageLabel::show(const std::string& name) {
+    // Pages often share a name (or have none): the label is not painted again for nothing.
+    if (windowText(label_) == name) {
+        return;
+    }
     setWindowText(label_, name);
     fit();
 }

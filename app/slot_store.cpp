@@ -2,14 +2,20 @@
 
 namespace tarvok {
 
-Settings SlotStore::read() {
-    Settings settings = openSettings(path_);
+const Settings& SlotStore::read() {
+    // Taken before the file is read: a change in between is seen by the next read.
+    const auto stamp = fileStamp(path_);
+    if (!cached_ || stamp != cachedStamp_) {
+        cached_.reset();
+        cached_.emplace(openSettings(path_));
+        cachedStamp_ = stamp;
+    }
     if (recover_) {
         // Taken out first: the listener may read again.
         const auto recover = std::exchange(recover_, nullptr);
-        recover(settings);
+        recover(*cached_);
     }
-    return settings;
+    return *cached_;
 }
 
 void SlotStore::startedUnread(std::function<void(const Settings&)> listener) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/files.h"
 #include "platform/settings_file.h"
 #include "settings/settings.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -19,8 +21,11 @@ class SlotStore {
 
     const std::string& path() const { return path_; }
 
-    // The file as it is now; a file that exists but cannot be read raises AppError.
-    Settings read();
+    // The file as it is now; a file that exists but cannot be read raises AppError. The file
+    // is parsed again only when its size or time stamp changed since the last read, so every
+    // page shown still reads what another program wrote, and a large file costs nothing
+    // while it stays as it is. Valid until the next read or edit.
+    const Settings& read();
 
     // Loads the file under the lock, lets `change` write into it and saves once, only when it
     // wrote something. What `change` throws leaves the file as it was. Returns what `change`
@@ -28,6 +33,8 @@ class SlotStore {
     template <typename Change> decltype(auto) edit(Change&& change) {
         const SettingsLock lock(path_);
         Settings settings = read();
+        // Whatever happens now, the file is read afresh the next time.
+        cached_.reset();
         if constexpr (std::is_void_v<decltype(change(settings))>) {
             change(settings);
             saveIfChanged(path_, settings);
@@ -50,6 +57,8 @@ class SlotStore {
   private:
     std::string path_;
     std::function<void(const Settings&)> recover_;
+    std::optional<Settings> cached_;
+    std::optional<FileStamp> cachedStamp_; // nothing: the file was missing
 };
 
 } // namespace tarvok
