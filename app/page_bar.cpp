@@ -85,11 +85,17 @@ void PageBar::press(int page) {
     for (int p = kFirstPage; p <= kLastPage; ++p) {
         HWND button = buttons_[static_cast<std::size_t>(p - kFirstPage)];
         hadFocus = hadFocus || button == focus;
-        SendMessageW(button, BM_SETCHECK, p == page ? BST_CHECKED : BST_UNCHECKED, 0);
+        // Only the two buttons that change are touched: each change repaints a button.
+        const WPARAM check = p == page ? BST_CHECKED : BST_UNCHECKED;
+        if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) != check) {
+            SendMessageW(button, BM_SETCHECK, check, 0);
+        }
         // Tab enters the group at the page shown, as in any group of option buttons.
         const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        SetWindowLongPtrW(button, GWL_STYLE,
-                          p == page ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
+        const LONG_PTR wanted = p == page ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
+        if (wanted != style) {
+            SetWindowLongPtrW(button, GWL_STYLE, wanted);
+        }
     }
     // Left on another page's button, Space would turn back.
     if (hadFocus) {

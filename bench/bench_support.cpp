@@ -30,13 +30,17 @@ double percentile95(std::vector<double> v) {
 }
 
 std::string fullSettings(const std::string& path) {
+    return fullSettings([&](const std::string&) { return path; });
+}
+
+std::string fullSettings(const std::function<std::string(const std::string&)>& pathOf) {
     std::string pg = "[PG_KIND]\r\n", ap = "[AP_NM]\r\n", link = "[LINK_PATH]\r\n";
     for (int page = 1; page <= 5; ++page) {
         for (int n = 2; n <= 11; ++n) {
             const std::string key = std::to_string(page) + "F" + std::to_string(n);
             pg += key + "=1\r\n";
             ap += key + "=" + systemCodec().encode("メモ帳 " + key).value() + "\r\n";
-            link += key + "=" + path + "\r\n";
+            link += key + "=" + pathOf(key) + "\r\n";
         }
     }
     return pg + ap + link +

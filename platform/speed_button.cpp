@@ -71,10 +71,12 @@ bool SpeedButton::drawItem(const DRAWITEMSTRUCT& item, UINT dpi) {
 }
 
 void SpeedButton::show(const std::string& caption, std::shared_ptr<const Glyph> glyph) {
-    // The glyph goes first: a BUTTON repaints as soon as its text changes.
     const bool sameGlyph = glyph == glyph_;
     glyph_ = std::move(glyph);
     if (windowText(hwnd_) != caption) {
+        // A BUTTON paints itself as soon as its text changes; held back, a page of buttons
+        // is painted in one pass with its glyphs.
+        const RedrawPause pause(hwnd_);
         setWindowText(hwnd_, caption);
     } else if (!sameGlyph) {
         InvalidateRect(hwnd_, nullptr, FALSE);
