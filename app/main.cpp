@@ -9,8 +9,9 @@
 #include <commctrl.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
-    // The shell's icon and shortcut calls want a single-threaded apartment.
-    const tarvok::ComApartment com;
+    // The shell's icon and shortcut calls want a single-threaded apartment, and files dragged
+    // from other programs arrive through OLE.
+    const tarvok::OleApartment ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     tarvok::setUnhandledErrorTitle(tarvok::text::kAppTitle);
