@@ -55,12 +55,19 @@ HotKey fromField(WORD value) {
     return key;
 }
 
+// The keys the field names only when told they are the extended ones (Insert rather than
+// the number pad's 0).
+bool isExtendedKey(unsigned key) {
+    return (key >= VK_PRIOR && key <= VK_DOWN) || key == VK_INSERT || key == VK_DELETE ||
+           key == VK_DIVIDE;
+}
+
 // Nothing for a key the field cannot show (the Windows key has no place in it).
 WORD toField(const HotKey& key) {
     if (key.modifiers & kModWin) {
         return 0;
     }
-    BYTE flags = 0;
+    BYTE flags = isExtendedKey(key.key) ? HOTKEYF_EXT : 0;
     for (const auto& [flag, modifier] : kFieldModifiers) {
         if (key.modifiers & modifier) {
             flags |= flag;

@@ -32,12 +32,7 @@ std::string firstFile(IDataObject* data) {
 class Target final : public IDropTarget {
   public:
     Target(HWND window, FileDropTarget::Events events)
-        : window_(window), events_(std::move(events)) {
-        // The picture Explorer drags along stays visible over the window; where the system
-        // has no helper the drag simply goes without it.
-        CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER,
-                         IID_PPV_ARGS(&helper_));
-    }
+        : window_(window), events_(std::move(events)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (object == nullptr) {
@@ -62,6 +57,13 @@ class Target final : public IDropTarget {
 
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD, POINTL at,
                                         DWORD* effect) override {
+        if (!helper_) {
+            // The picture Explorer drags along stays visible over the window; where the
+            // system has no helper the drag goes without it. Made at the first drag, not at
+            // start.
+            CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER,
+                             IID_PPV_ARGS(&helper_));
+        }
         FORMATETC format = fileListFormat();
         hasFiles_ = data != nullptr && data->QueryGetData(&format) == S_OK;
         *effect = effectAt(at, *effect);
