@@ -41,6 +41,8 @@ void Commands::run(int commandId, int slotMenuKey) {
         return toggleSendAddress();
     case cmd::kAddDesktopShortcut:
         return addDesktopShortcut();
+    case cmd::kEditSummonKey:
+        return editSummonKey();
     case cmd::kOpenHelp:
         return openHelp();
     case cmd::kOpenReadMe:
@@ -73,6 +75,24 @@ void Commands::catchUpOnUnreadStart() {
 }
 
 void Commands::launch(int keyNumber) {
+    open(keyNumber, false);
+}
+
+void Commands::launchAsAdministrator(int keyNumber) {
+    open(keyNumber, true);
+}
+
+void Commands::openItem(const std::string& verb, const std::string& path) {
+    if (options_.openItem) {
+        options_.openItem(verb, path);
+    } else if (verb.empty()) {
+        shellOpenItem(screen_.window(), path);
+    } else {
+        shellOpenItemAsAdministrator(screen_.window(), path);
+    }
+}
+
+void Commands::open(int keyNumber, bool asAdministrator) {
     // Read and dropped again before anything is opened: the launch never holds the settings
     // file while the shell or a browser works.
     const SlotRecord slot = readSlot(store_.read(), slotKeyOf(keyNumber));
@@ -80,8 +100,10 @@ void Commands::launch(int keyNumber) {
     const std::string& url = slot.url;
     switch (slot.state()) {
     case SlotState::Program:
-        if (fileExists(path) || folderExists(path)) {
-            shellOpenItem(screen_.window(), path);
+        if (fileExists(path)) {
+            openItem(asAdministrator ? "runas" : "", path);
+        } else if (folderExists(path)) {
+            openItem("", path);
         } else {
             warningBox(screen_.window(), formatMessage(text::kMsgFileMissing, {path}));
         }

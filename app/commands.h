@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/slot_store.h"
+#include "app/summon_key.h"
 #include "platform/dde.h"
 #include "platform/shell.h"
 #include "settings/slot_record.h"
@@ -37,6 +38,8 @@ class LauncherScreen {
     // Closes the window the way a user does: its position is stored, then `afterStoring` runs
     // (if any) while the window still exists, then the window goes.
     virtual void close(const std::function<void()>& afterStoring) = 0;
+    // The key that brings the window to the front from any program.
+    virtual SummonKey& summonKey() = 0;
 
   protected:
     ~LauncherScreen() = default;
@@ -49,6 +52,9 @@ struct CommandOptions {
     std::string desktopFolder;
     // Carries out the shell-run action (file name, working folder); empty means the shell.
     std::function<void(const std::string&, const std::string&)> shellRun;
+    // Opens a slot's file or folder (verb: empty for its default action, or "runas"); empty
+    // means the shell.
+    std::function<void(const std::string& verb, const std::string& path)> openItem;
 };
 
 // What the keys, the buttons and the menus do. Every command reads and writes the settings
@@ -65,6 +71,10 @@ class Commands {
     // shortcut or folder through the shell; an address through the shell or a running
     // browser); beeps for an empty slot.
     void launch(int keyNumber);
+    // Ctrl+Shift with F2 to F11 or a click, as on the taskbar: a program, document or shortcut
+    // opens as administrator (Windows asks first). A folder has nothing to run with rights and
+    // opens as always; so does an address.
+    void launchAsAdministrator(int keyNumber);
     // Where there is nothing to do: an empty slot, F1 on the first page, F12 on the last.
     void beep() const { options_.beep(); }
     // A file dropped on a slot button: registered there at once, without a question.
@@ -83,6 +93,7 @@ class Commands {
     void toggleSendAddress();
     void migrateEarlierData();
     void addDesktopShortcut();
+    void editSummonKey();
 
     // The 標準 and ﾍﾙﾌﾟ menus.
     void openControlPanel();
@@ -104,6 +115,8 @@ class Commands {
     // Reads the file once when the start could not, so what a command shows or stores of the
     // names and options is the file's.
     void catchUpOnUnreadStart();
+    void open(int keyNumber, bool asAdministrator);
+    void openItem(const std::string& verb, const std::string& path);
     void sendAddressToBrowser(const std::string& url);
     // The shell-run action FileRun1 on a file name, keeping its working folder.
     void runFile(const std::string& fileName);

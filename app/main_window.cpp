@@ -6,6 +6,7 @@
 #include "platform/dpi.h"
 #include "platform/drop.h"
 #include "platform/keyboard_navigation.h"
+#include "platform/message_box.h"
 #include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
@@ -25,6 +26,7 @@ constexpr COLORREF kKeyLabelColour = RGB(0, 0, 255);
 constexpr UINT kMsgFillGlyphs = WM_APP + 1;
 constexpr UINT kMsgRefreshPage = WM_APP + 2;
 constexpr UINT kMsgAfterFirstPaint = WM_APP + 3;
+constexpr UINT kMsgTellSummonKeyProblem = WM_APP + 4;
 
 void registerMainClass() {
     static const bool registered = [] {
@@ -57,7 +59,8 @@ MainWindow::MainWindow(MainWindowOptions options)
     : options_(std::move(options)), programFolder_(programFolderFrom(options_)),
       store_(settingsPathIn(programFolder_)),
       commands_(*this, store_, state_, programFolder_,
-                CommandOptions{options_.beep, options_.desktopFolder, options_.shellRun}) {}
+                CommandOptions{options_.beep, options_.desktopFolder, options_.shellRun,
+                               options_.openItem}) {}
 
 MainWindow::~MainWindow() {
     if (hwnd_ != nullptr) {
@@ -102,6 +105,7 @@ void MainWindow::onCreate() {
     try {
         const Settings& settings = store_.read();
         takeNamesAndOption(settings);
+        startSummonKey(readSummonKey(settings));
         const WindowPosition position = readWindowPosition(settings);
         placeWindowAt(hwnd_, {position.left, position.top});
         showPageName();
@@ -111,11 +115,13 @@ void MainWindow::onCreate() {
         // default position. What the file holds is taken as soon as it can be read.
         store_.startedUnread([this](const Settings& settings) {
             takeNamesAndOption(settings);
+            startSummonKey(readSummonKey(settings));
             showPageName();
             // The buttons of the page shown are still blank from the start: filled once the
             // operation that read the file has ended.
             PostMessageW(hwnd_, kMsgRefreshPage, 0, 0);
         });
+        startSummonKey({kDefaultSummonKey, {}});
         reportUnhandledError(hwnd_, e);
         placeWindowAt(hwnd_, {kDefaultWindowPos, kDefaultWindowPos});
         showPageName();
@@ -127,11 +133,47 @@ void MainWindow::onCreate() {
 // the rest of the start-up, and loading the shell at all costs as much again: the window shows
 // its captions first and the rest follows.
 void MainWindow::afterFirstPaint() {
-    // The shell's icon and shortcut calls want a single-threaded apartment.
-    com_.emplace();
+    // The shell's icon and shortcut calls want a single-threaded apartment, and files dragged
+    // from other programs arrive through OLE.
+    ole_.emplace();
     slots_.fillGlyphs();
-    acceptDroppedFiles(hwnd_);
+    acceptDrops();
     store_.removeLeftovers();
+}
+
+void MainWindow::startSummonKey(const SummonKeySetting& setting) {
+    summonKeyProblem_ = summonKey_.start(hwnd_, setting);
+    // Told in a box, and the start does not wait for its answer: the window comes first.
+    if (!summonKeyProblem_.empty() && !summonKeyProblemTold_) {
+        summonKeyProblemTold_ = true;
+        PostMessageW(hwnd_, kMsgTellSummonKeyProblem, 0, 0);
+    }
+}
+
+void MainWindow::tellSummonKeyProblem() {
+    informationBox(hwnd_, summonKeyProblem_);
+}
+
+bool MainWindow::onActivate(int state, bool minimised) {
+    if (state == WA_INACTIVE) {
+        // Where the keyboard was when the user went elsewhere comes back with the window, as
+        // in a dialog; the summon key brings back the slot button.
+        const HWND focus = GetFocus();
+        focusOnActivation_ = IsChild(hwnd_, focus) ? focus : nullptr;
+        if (const int keyNumber = slots_.keyNumberOf(focus); keyNumber != 0) {
+            lastFocusedSlot_ = keyNumber;
+        }
+        return false;
+    }
+    if (minimised || focusOnActivation_ == nullptr || !IsWindow(focusOnActivation_)) {
+        return false;
+    }
+    SetFocus(focusOnActivation_);
+    return true;
+}
+
+HWND MainWindow::summonFocus() const {
+    return slots_.button(lastFocusedSlot_).hwnd();
 }
 
 void MainWindow::takeNamesAndOption(const Settings& settings) {
@@ -250,12 +292,20 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
     }
     if (const int keyNumber = slots_.keyNumberOf(control); keyNumber != 0) {
         if (notification == BN_CLICKED) {
-            commands_.launch(keyNumber);
+            if (GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_SHIFT) < 0) {
+                commands_.launchAsAdministrator(keyNumber);
+            } else {
+                commands_.launch(keyNumber);
+            }
         }
         return;
     }
     if (id >= cmd::kFunctionKeyBase + VK_F1 && id <= cmd::kFunctionKeyBase + VK_F12) {
         onFunctionKey(id - cmd::kFunctionKeyBase);
+        return;
+    }
+    if (id >= cmd::kAdministratorKeyBase + VK_F2 && id <= cmd::kAdministratorKeyBase + VK_F11) {
+        commands_.launchAsAdministrator(id - cmd::kAdministratorKeyBase - VK_F1 + 1);
         return;
     }
     if (id == cmd::kCloseLauncher) {
@@ -293,22 +343,61 @@ void MainWindow::showSlotMenu(HWND button, LPARAM at) {
     TrackPopupMenu(slotMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_, nullptr);
 }
 
+int MainWindow::slotAt(POINT point) const {
+    // The toolbar is one child holding the page buttons, so a point there finds the toolbar,
+    // not a slot.
+    return slots_.keyNumberOf(
+        ChildWindowFromPointEx(hwnd_, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED));
+}
+
+void MainWindow::acceptDrops() {
+    acceptDroppedFiles(hwnd_);
+    // Without OLE on the thread the window still takes the older message.
+    dropTarget_.registerOn(
+        hwnd_, {.over = [this](POINT point) { return dragOver(point); },
+                .left = [this] { showDragTarget(0); },
+                .dropped = [this](POINT point, const std::string& path) { dropAt(point, path); }});
+}
+
+bool MainWindow::dragOver(POINT point) {
+    // While a dialog or box of ours is open the window takes no input, drops included: the
+    // dialog may be about to write the same slot.
+    const int keyNumber = IsWindowEnabled(hwnd_) ? slotAt(point) : 0;
+    showDragTarget(keyNumber);
+    return keyNumber != 0;
+}
+
+void MainWindow::showDragTarget(int keyNumber) {
+    if (keyNumber == dragTarget_) {
+        return;
+    }
+    if (dragTarget_ != 0) {
+        slots_.button(dragTarget_).showHot(false);
+    }
+    if (keyNumber != 0) {
+        slots_.button(keyNumber).showHot(true);
+    }
+    dragTarget_ = keyNumber;
+}
+
+void MainWindow::dropAt(POINT point, const std::string& path) {
+    const int keyNumber = IsWindowEnabled(hwnd_) ? slotAt(point) : 0;
+    if (keyNumber != 0) {
+        commands_.registerDrop(keyNumber, path);
+    }
+}
+
 void MainWindow::onDropFiles(HDROP drop) {
     int keyNumber = 0;
     std::string dropped;
     {
         // Released here, before the shell is asked anything about the item.
         const DroppedFiles files(drop);
-        // While a dialog or box of ours is open the window takes no input, drops included:
-        // the dialog may be about to write the same slot.
         const auto point = files.point();
         if (!IsWindowEnabled(hwnd_) || !point || files.count() == 0) {
             return;
         }
-        // The toolbar is one child holding the page buttons, so a drop there finds the
-        // toolbar, not a slot.
-        keyNumber = slots_.keyNumberOf(
-            ChildWindowFromPointEx(hwnd_, *point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED));
+        keyNumber = slotAt(*point);
         if (keyNumber == 0) {
             return;
         }
@@ -363,6 +452,22 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgAfterFirstPaint:
         afterFirstPaint();
         return 0;
+    case kMsgTellSummonKeyProblem:
+        tellSummonKeyProblem();
+        return 0;
+    case WM_HOTKEY:
+        if (wParam == SummonKey::kHotKeyId) {
+            // The window may be activated once more after the key has put the keyboard on
+            // the button (Wine restores a minimised window that way): it stays there.
+            focusOnActivation_ = summonFocus();
+            summonKey_.pressed(focusOnActivation_);
+        }
+        return 0;
+    case WM_ACTIVATE:
+        if (onActivate(LOWORD(wParam), HIWORD(wParam) != 0)) {
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         close({});
         return 0;
@@ -376,6 +481,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DESTROY:
+        dropTarget_.revoke();
+        summonKey_.release();
         forgetFocusCues(hwnd_);
         if (options_.quitOnDestroy) {
             PostQuitMessage(0);

@@ -6,7 +6,9 @@
 #include "app/page_label.h"
 #include "app/slot_column.h"
 #include "app/slot_store.h"
+#include "app/summon_key.h"
 #include "platform/com.h"
+#include "platform/drop_target.h"
 #include "platform/win_handles.h"
 
 #include <windows.h>
@@ -33,6 +35,9 @@ struct MainWindowOptions {
     // Carries out the shell-run action (file name, working folder); empty means the shell.
     // Tests record the calls here.
     std::function<void(const std::string&, const std::string&)> shellRun;
+    // Opens a slot's file or folder (verb: empty for its default action, or "runas"); empty
+    // means the shell. Tests record the calls here.
+    std::function<void(const std::string& verb, const std::string& path)> openItem;
 };
 
 // F_MAIN: the launcher window. It creates its parts (page bar, page label, slot column,
@@ -70,6 +75,21 @@ class MainWindow final : private LauncherScreen {
     void onFunctionKey(int virtualKey);
     void showSlotMenu(HWND button, LPARAM at);
     void onDropFiles(HDROP drop);
+    // The slot button at a point of the client area; 0 for anything else.
+    int slotAt(POINT point) const;
+    // Files dragged from Explorer or another file manager: through OLE, and the older
+    // WM_DROPFILES message for the programs that still send it.
+    void acceptDrops();
+    bool dragOver(POINT point);
+    void showDragTarget(int keyNumber);
+    void dropAt(POINT point, const std::string& path);
+    // The summon key: registered at start; a problem is told once the window is on the
+    // screen.
+    void startSummonKey(const SummonKeySetting& setting);
+    void tellSummonKeyProblem();
+    HWND summonFocus() const;
+    // True when it put the keyboard back where it was.
+    bool onActivate(int state, bool minimised);
     void storePosition();
     LRESULT onCtlColorStatic(HDC dc, HWND control) const;
 
@@ -82,6 +102,7 @@ class MainWindow final : private LauncherScreen {
     void showPageName() override;
     void showSendAddress() override;
     void close(const std::function<void()>& afterStoring) override;
+    SummonKey& summonKey() override { return summonKey_; }
 
     MainWindowOptions options_;
     HWND hwnd_ = nullptr;
@@ -93,8 +114,15 @@ class MainWindow final : private LauncherScreen {
     PageLabel pageLabel_;
     SlotColumn slots_;
     UniqueMenu slotMenu_;
-    std::optional<ComApartment> com_;
+    std::optional<OleApartment> ole_;
     UniqueAccelerators accelerators_;
+    FileDropTarget dropTarget_;
+    int dragTarget_ = 0; // the slot button a drag is over
+    SummonKey summonKey_;
+    std::string summonKeyProblem_;
+    bool summonKeyProblemTold_ = false;
+    int lastFocusedSlot_ = kFirstKeyNumber; // where the summon key puts the keyboard
+    HWND focusOnActivation_ = nullptr;
     int slotMenuKey_ = kFirstKeyNumber; // the button the slot menu was last opened on
     UINT dpi_ = 0;                      // the DPI the fonts and positions were made for
     bool shown_ = false;

@@ -39,6 +39,8 @@ constexpr MenuItem kOptionsMenu[] = {
     {},
     {cmd::kToggleSendAddress, text::kMenuSendAddress},
     {cmd::kAddDesktopShortcut, text::kMenuDesktopShortcut},
+    {},
+    {cmd::kEditSummonKey, text::kMenuSummonKey},
 };
 constexpr MenuItem kHelpMenu[] = {
     {cmd::kOpenHelp, text::kMenuHelpPage},
@@ -100,6 +102,11 @@ UniqueAccelerators makeAccelerators() {
     std::vector<ACCEL> keys;
     for (WORD vk = VK_F1; vk <= VK_F12; ++vk) {
         keys.push_back(ACCEL{FVIRTKEY, vk, static_cast<WORD>(cmd::kFunctionKeyBase + vk)});
+    }
+    // As Ctrl+Shift+click on the taskbar: the slot opens as administrator.
+    for (WORD vk = VK_F2; vk <= VK_F11; ++vk) {
+        keys.push_back(ACCEL{FVIRTKEY | FCONTROL | FSHIFT, vk,
+                             static_cast<WORD>(cmd::kAdministratorKeyBase + vk)});
     }
     for (const auto& entry : kMenuBar) {
         for (const auto& item : entry.items) {

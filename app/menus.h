@@ -17,6 +17,7 @@ inline constexpr int kClearPage = 112;
 inline constexpr int kMigrate = 113;
 inline constexpr int kToggleSendAddress = 114;
 inline constexpr int kAddDesktopShortcut = 115;
+inline constexpr int kEditSummonKey = 116;
 inline constexpr int kOpenHelp = 121;
 inline constexpr int kOpenReadMe = 122;
 inline constexpr int kShowAbout = 123;
@@ -28,6 +29,8 @@ inline constexpr int kClearSlot = 205;
 // Function keys F1 to F12: the virtual-key code plus this base, so the command itself
 // says which key fired and nothing has to be read back from the message queue.
 inline constexpr int kFunctionKeyBase = 400;
+// Ctrl+Shift with F2 to F11: the virtual-key code plus this base.
+inline constexpr int kAdministratorKeyBase = 900;
 inline constexpr int kToolButtonBase = 500; // + page 1 to 5
 inline constexpr int kSlotButtonBase = 600; // + key number 2 to 11
 inline constexpr int kPageNameLabel = 700;

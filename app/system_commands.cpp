@@ -6,6 +6,7 @@
 #include "app/system_commands_rules.h"
 #include "app/texts.h"
 #include "dialogs/about_box.h"
+#include "dialogs/summon_key_dialog.h"
 #include "migration/migration_dialog.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -13,6 +14,7 @@
 #include "platform/shell.h"
 #include "platform/shell_items.h"
 #include "platform/system.h"
+#include "settings/errors.h"
 
 namespace tarvok {
 
@@ -59,6 +61,30 @@ void Commands::addDesktopShortcut() {
         return;
     }
     informationBox(screen_.window(), text::kMsgShortcutCreated);
+}
+
+void Commands::editSummonKey() {
+    // The key shown is the file's, not the start-up default.
+    catchUpOnUnreadStart();
+    SummonKey& summon = screen_.summonKey();
+    SummonKeyDialog dialog(summon.key(), summon.active());
+    dialog.run(screen_.window(), [&](const SummonKeyChoice& chosen) {
+        const auto before = summon.key();
+        // In effect before it is stored: a key another program holds is refused while the
+        // dialog is still open, and nothing is written.
+        summon.change(chosen.key);
+        try {
+            store_.edit([&](Settings& s) { writeSummonKey(s, chosen.key); });
+        } catch (...) {
+            // Not stored, so not kept either: the next start would not have it.
+            try {
+                summon.change(before);
+            } catch (const AppError&) {
+                // The old key was not working before either.
+            }
+            throw;
+        }
+    });
 }
 
 void Commands::openBesideProgram(const std::string& fileName) {

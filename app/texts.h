@@ -30,6 +30,7 @@ inline constexpr char kMenuClearPage[] = "ﾍﾟｰｼﾞ単位の消去";
 inline constexpr char kMenuMigrate[] = "ﾃﾞｰﾀの移行...";
 inline constexpr char kMenuSendAddress[] = "ｱﾄﾞﾚｽ送信(MS-Windows(R)95の一部)";
 inline constexpr char kMenuDesktopShortcut[] = "ﾃﾞｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ追加";
+inline constexpr char kMenuSummonKey[] = "呼び出しキーの設定...";
 inline constexpr char kMenuHelp[] = "ﾍﾙﾌﾟ";
 inline constexpr char kMenuHelpPage[] = "HTMLヘルプ";
 inline constexpr char kMenuReadMe[] = "お読み下さい";
@@ -74,5 +75,18 @@ inline constexpr char kMsgShortcutCreated[] = "ショートカットは作成さ
 // Saving the shortcut failed. %1 is the shortcut's path, %2 the system's reason.
 inline constexpr char kMsgShortcutNotSaved[] =
     "ショートカットを作成できませんでした\r\n\r\n%s\r\n\r\n%s";
+
+// The summon key. %s is the key as the settings file writes it ("Ctrl+Alt+J").
+// Told once at start, in an information box, when another program holds the key.
+inline constexpr char kMsgSummonKeyTaken[] =
+    "呼び出しキー %s は、ほかのソフトが使っているため使えません\r\n"
+    "（「設定」→「呼び出しキーの設定...」で別のキーを選べます）";
+// Told the same way when the settings file names no key it can read. %1 is the stored text,
+// %2 the key used instead.
+inline constexpr char kMsgSummonKeyUnreadable[] =
+    "設定ファイルの呼び出しキー「%s」は読み取れないため、%s を使います";
+// The key chosen in the dialog is held by another program: the dialog stays open.
+inline constexpr char kMsgSummonKeyRefused[] =
+    "%s は、ほかのソフトが使っているため呼び出しキーにできません。別のキーを選んで下さい。";
 
 } // namespace tarvok::text

@@ -51,10 +51,12 @@ add_library(tarvok_platform STATIC
     platform/dpi.cpp
     platform/drives.cpp
     platform/drop.cpp
+    platform/drop_target.cpp
     platform/files.cpp
     platform/folder_browser.cpp
     platform/folder_list_view.cpp
     platform/glyph.cpp
+    platform/hot_key.cpp
     platform/keyboard_navigation.cpp
     platform/message_box.cpp
     platform/settings_file.cpp
@@ -81,6 +83,7 @@ add_library(tarvok_screens STATIC
     app/slot_column.cpp
     app/slot_commands.cpp
     app/slot_store.cpp
+    app/summon_key.cpp
     app/system_commands.cpp
     dialogs/about_box.cpp
     dialogs/address_dialog.cpp
@@ -88,6 +91,7 @@ add_library(tarvok_screens STATIC
     dialogs/page_name_dialog.cpp
     dialogs/rename_prompt.cpp
     dialogs/start_menu_picker.cpp
+    dialogs/summon_key_dialog.cpp
     migration/migration_dialog.cpp)
 tarvok_strict(tarvok_screens)
 target_link_libraries(tarvok_screens PUBLIC tarvok_platform tarvok_rules)

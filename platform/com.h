@@ -1,6 +1,7 @@
 #pragma once
 
 #include <objbase.h>
+#include <ole2.h>
 #include <wrl/client.h>
 
 namespace tarvok {
@@ -19,6 +20,23 @@ class ComApartment {
     }
     ComApartment(const ComApartment&) = delete;
     ComApartment& operator=(const ComApartment&) = delete;
+
+  private:
+    HRESULT result_;
+};
+
+// The thread's COM apartment with OLE on top of it, for as long as the object lives: drag and
+// drop between programs (RegisterDragDrop) needs OLE, not just COM.
+class OleApartment {
+  public:
+    OleApartment() : result_(OleInitialize(nullptr)) {}
+    ~OleApartment() {
+        if (SUCCEEDED(result_)) {
+            OleUninitialize();
+        }
+    }
+    OleApartment(const OleApartment&) = delete;
+    OleApartment& operator=(const OleApartment&) = delete;
 
   private:
     HRESULT result_;

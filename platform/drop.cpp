@@ -30,15 +30,19 @@ unsigned DroppedFiles::count() const {
     return DragQueryFileW(drop_.get(), 0xFFFFFFFF, nullptr, 0);
 }
 
-std::string DroppedFiles::path(unsigned index) const {
-    const UINT length = DragQueryFileW(drop_.get(), index, nullptr, 0);
+std::string dropBlockPath(HDROP drop, unsigned index) {
+    const UINT length = DragQueryFileW(drop, index, nullptr, 0);
     if (length == 0) {
         return {};
     }
     std::wstring buffer(length + 1, L'\0');
-    const UINT copied = DragQueryFileW(drop_.get(), index, buffer.data(), length + 1);
+    const UINT copied = DragQueryFileW(drop, index, buffer.data(), length + 1);
     buffer.resize(copied);
     return narrow(buffer);
+}
+
+std::string DroppedFiles::path(unsigned index) const {
+    return dropBlockPath(drop_.get(), index);
 }
 
 } // namespace tarvok

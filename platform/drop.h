@@ -15,6 +15,10 @@ namespace tarvok {
 // elevated, a normal Explorer would otherwise be kept from delivering the drop at all.
 void acceptDroppedFiles(HWND window);
 
+// The full path of one item of a drop block, whatever its length. The block stays with whoever
+// owns it.
+std::string dropBlockPath(HDROP drop, unsigned index);
+
 struct DropTraits {
     using Handle = HDROP;
     static Handle invalid() { return nullptr; }

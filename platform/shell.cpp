@@ -49,17 +49,58 @@ UniqueIcon shellLargeIcon(const std::string& path) {
     return UniqueIcon(info.hIcon);
 }
 
-void shellOpenItem(HWND owner, const std::string& path) {
+namespace {
+
+// A slot's item as the shell takes it, and the folder it starts in.
+struct ShellItem {
+    std::wstring file;
+    std::wstring folder; // empty: none
+};
+
+ShellItem shellItem(const std::string& path) {
     const auto [full, nameAt] = fullPathOf(widen(path));
     // A program or document starts in its own folder, as from Explorer, and not in whatever
     // folder the launcher was left in; a folder in itself. A shortcut's own "Start in" wins
     // over this folder (the shell applies it last).
-    const std::wstring folder = folderExists(path) ? full : full.substr(0, nameAt);
+    std::wstring folder = folderExists(path) ? full : full.substr(0, nameAt);
     // A folder too long to be a current folder is left out, not shortened: Wine fails to
     // start a program from a long folder in its short form, and starting it matters more.
-    const bool useFolder = !folder.empty() && folder.size() < MAX_PATH - 12;
-    ShellExecuteW(owner, nullptr, pathForShell(full).c_str(), nullptr,
-                  useFolder ? folder.c_str() : nullptr, SW_SHOWNORMAL);
+    if (folder.size() >= MAX_PATH - 12) {
+        folder.clear();
+    }
+    return {pathForShell(full), std::move(folder)};
+}
+
+const wchar_t* orNull(const std::wstring& text) {
+    return text.empty() ? nullptr : text.c_str();
+}
+
+} // namespace
+
+void shellOpenItem(HWND owner, const std::string& path) {
+    const ShellItem item = shellItem(path);
+    ShellExecuteW(owner, nullptr, item.file.c_str(), nullptr, orNull(item.folder), SW_SHOWNORMAL);
+}
+
+void shellOpenItemAsAdministrator(HWND owner, const std::string& path) {
+    const ShellItem item = shellItem(path);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    // The failure is ours to report, once, in the program's own box.
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"runas";
+    info.lpFile = item.file.c_str();
+    info.lpDirectory = orNull(item.folder);
+    info.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&info)) {
+        return;
+    }
+    const DWORD error = GetLastError();
+    // The user said no to the consent prompt: that was the answer, not a failure.
+    if (error != ERROR_CANCELLED) {
+        throw AppError(systemErrorText(error));
+    }
 }
 
 void ShellRunAction::execute() const {

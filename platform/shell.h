@@ -16,6 +16,10 @@ UniqueIcon shellLargeIcon(const std::string& path);
 // Opens a slot's file or folder with its default action (owner window, SW_SHOWNORMAL).
 // Whether the shell managed is not examined: it shows its own message where it has one.
 void shellOpenItem(HWND owner, const std::string& path);
+// The same with the shell's "runas" verb: Windows asks for an administrator's consent first.
+// A user who declines gets no message; any other failure raises AppError with the system's
+// text.
+void shellOpenItemAsAdministrator(HWND owner, const std::string& path);
 
 // The main window's one object for asking the shell to open a file, program or address by
 // name (operation "open", no parameters, SW_SHOWNORMAL, no owner window). It keeps its file

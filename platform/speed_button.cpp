@@ -90,6 +90,13 @@ void SpeedButton::setGlyph(std::shared_ptr<const Glyph> glyph) {
     }
 }
 
+void SpeedButton::showHot(bool hot) {
+    if (hot != hot_) {
+        hot_ = hot;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+}
+
 void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
     const RECT& target = item.rcItem;
     const int width = target.right - target.left;

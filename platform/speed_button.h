@@ -34,6 +34,11 @@ class SpeedButton {
     static constexpr int kCentred = -1;
     void setMargin(int designPixels) { margin_ = designPixels; }
 
+    // The raised border the mouse gives, shown while files are dragged over the button: the
+    // mouse then belongs to the drag and moves nothing over the button itself.
+    void showHot(bool hot);
+    bool hot() const { return hot_; }
+
     // The speed button behind a window; null for any other window.
     static const SpeedButton* of(HWND button);
 

@@ -55,6 +55,7 @@ dialogs=(
     "dialog-page-names|command 111|ページネーム設定画面"
     "dialog-migration|command 113|旧ペルノからのデータの移行"
     "dialog-about|command 123|製品名"
+    "dialog-summon-key|command 116|呼び出しキーの設定"
 )
 set_dpi 96
 for entry in "${dialogs[@]}"; do

@@ -94,4 +94,49 @@ TEST_F(DropTest, FoldersShortcutsAndLongPathsRegisterWhatTheyOpenWithoutAQuestio
     EXPECT_EQ(stored("1F5").path, longPath);
 }
 
+// Drags through OLE, as Explorer and Wine's file manager start them. The thread gets OLE as
+// the program's own does.
+class OleDropTest : public DropTest {
+  protected:
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr))); }
+    void TearDown() override {
+        DropTest::TearDown();
+        OleUninitialize();
+    }
+    POINT onScreen(HWND child) const {
+        RECT r{};
+        GetWindowRect(child, &r);
+        return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    }
+};
+
+TEST_F(OleDropTest, AFileDraggedOntoF3ShowsALinkThereAndIsRegisteredButNotOnThePageLabel) {
+    const std::string file = dir.file("ﾒﾓ 表.txt");
+    test::writeFileBytes(file, "x");
+    auto& w = open();
+    DWORD shown = DROPEFFECT_NONE;
+    bool hot = false;
+    const DWORD done = test::dragFiles({file}, {onScreen(slot(3))}, [&](DWORD effect) {
+        shown = effect;
+        hot = w.slotButton(3).hot();
+    });
+    EXPECT_EQ(shown, DROPEFFECT_LINK) << "the link cursor, as Explorer shows over a slot";
+    EXPECT_TRUE(hot) << "the button the files would land on";
+    EXPECT_EQ(done, DROPEFFECT_LINK) << "never a move, which would take the user's file away";
+    EXPECT_EQ(stored("1F3").path, file);
+    EXPECT_EQ(caption(3), "ﾒﾓ 表.txt");
+
+    const std::string before = settingsBytes();
+    const DWORD refused = test::dragFiles(
+        {dir.file("other.txt")}, {onScreen(slot(5)), onScreen(control(cmd::kPageNameLabel))},
+        [&](DWORD effect) {
+            shown = effect;
+            hot = w.slotButton(5).hot();
+        });
+    EXPECT_EQ(shown, DROPEFFECT_NONE) << "no drop beside the slot buttons";
+    EXPECT_FALSE(hot) << "the button the drag passed over is flat again";
+    EXPECT_EQ(refused, DROPEFFECT_NONE);
+    EXPECT_EQ(settingsBytes(), before);
+}
+
 } // namespace

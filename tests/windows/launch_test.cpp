@@ -286,4 +286,48 @@ TEST_F(LaunchTest, ABrowserThatNeverAnswersReleasesTheWindowAfterTheTimeOut) {
     EXPECT_EQ(log.back(), "disconnect|netscape");
 }
 
+// Ctrl and Shift held as the keyboard holds them, for the keys and clicks posted meanwhile.
+class CtrlShiftHeld {
+  public:
+    CtrlShiftHeld() {
+        GetKeyboardState(saved_);
+        BYTE held[256];
+        std::copy(std::begin(saved_), std::end(saved_), held);
+        held[VK_CONTROL] = held[VK_SHIFT] = 0x80;
+        SetKeyboardState(held);
+    }
+    ~CtrlShiftHeld() { SetKeyboardState(saved_); }
+
+  private:
+    BYTE saved_[256] = {};
+};
+
+TEST_F(LaunchTest, CtrlShiftWithAKeyOrAClickOpensAsAdministratorAndAFolderAsAlways) {
+    const std::string program = dir.file("tool.exe");
+    test::writeFileBytes(program, "MZ");
+    writeSettings("[PG_KIND]\r\n1F2=1\r\n1F3=1\r\n1F5=1\r\n[LINK_PATH]\r\n1F2=" + program +
+                  "\r\n1F3=" + dir.path() + "\r\n1F5=" + dir.file("gone.exe") + "\r\n");
+    std::vector<std::string> opened;
+    MainWindowOptions options;
+    options.openItem = [&](const std::string& verb, const std::string& path) {
+        opened.push_back(verb + "|" + path);
+    };
+    BoxAnswerer answer;
+    open(options);
+    {
+        const CtrlShiftHeld held;
+        pressKey(VK_F2);
+        SendMessageW(slot(2), BM_CLICK, 0, 0);
+        pressKey(VK_F3);
+        pressKey(VK_F4);
+        pressKey(VK_F5);
+    }
+    pressKey(VK_F2);
+    EXPECT_EQ(opened, (std::vector<std::string>{"runas|" + program, "runas|" + program,
+                                                "|" + dir.path(), "|" + program}));
+    EXPECT_EQ(beeps, 1) << "an empty slot beeps";
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].text, formatMessage(text::kMsgFileMissing, {dir.file("gone.exe")}));
+}
+
 } // namespace

@@ -347,7 +347,9 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder) {
                                              "ﾃﾞｰﾀの移行...",
                                              "",
                                              "ｱﾄﾞﾚｽ送信(MS-Windows(R)95の一部)",
-                                             "ﾃﾞｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ追加"};
+                                             "ﾃﾞｽｸﾄｯﾌﾟにｼｮｰﾄｶｯﾄ追加",
+                                             "",
+                                             "呼び出しキーの設定..."};
     const std::vector<std::string> help = {"HTMLヘルプ", "お読み下さい", "", "バージョン情報..."};
     int index = 0;
     for (const auto* expected : {&standard, &option, &help}) {

@@ -1,9 +1,12 @@
 #include "tests/windows/support/drops.h"
 
+#include "platform/com.h"
 #include "platform/controls.h"
 #include "platform/text.h"
+#include "tests/windows/support/input.h"
 
 #include <shlobj.h>
+#include <windowsx.h>
 
 #include <cstring>
 
@@ -50,6 +53,123 @@ bool postDropInto(HANDLE process, HWND window, POINT at, const std::vector<std::
         return false;
     }
     return PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) != FALSE;
+}
+
+namespace {
+
+// Reference counting for the two objects of a drag, which live on the test's stack.
+template <typename... Interfaces> class OnStack : public Interfaces... {
+  public:
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+class FileData final : public OnStack<IDataObject> {
+  public:
+    explicit FileData(std::vector<char> block) : block_(std::move(block)) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = iid == IID_IUnknown || iid == IID_IDataObject ? this : nullptr;
+        return *object != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK) {
+            return DV_E_FORMATETC;
+        }
+        // Each caller gets a block of its own to release.
+        HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, block_.size());
+        std::memcpy(GlobalLock(copy), block_.data(), block_.size());
+        GlobalUnlock(copy);
+        *medium = STGMEDIUM{};
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = copy;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK
+                                                                               : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
+        FORMATETC files{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        return direction == DATADIR_GET ? SHCreateStdEnumFmtEtc(1, &files, formats) : E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+
+  private:
+    std::vector<char> block_;
+};
+
+// Moves the pointer along the path, one point once the drag has answered at the one before,
+// and drops once the target has answered at the last. Gives up after ten seconds rather than
+// hang the test.
+class PathSource final : public OnStack<IDropSource> {
+  public:
+    PathSource(const std::vector<POINT>& path, const std::function<void(DWORD)>& atDrop)
+        : path_(path), atDrop_(atDrop) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        *object = iid == IID_IUnknown || iid == IID_IDropSource ? this : nullptr;
+        return *object != nullptr ? S_OK : E_NOINTERFACE;
+    }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
+        if (drop_) {
+            return DRAGDROP_S_DROP;
+        }
+        if (GetTickCount64() > deadline_) {
+            return DRAGDROP_S_CANCEL;
+        }
+        if (!moved_) {
+            moveMouseTo(path_[next_]);
+            moved_ = true;
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD effect) override {
+        // The drag follows the position of the message it is handling, which trails the
+        // pointer.
+        const DWORD at = GetMessagePos();
+        if (moved_ && GET_X_LPARAM(at) == path_[next_].x && GET_Y_LPARAM(at) == path_[next_].y) {
+            if (next_ + 1 < path_.size()) {
+                ++next_;
+                moved_ = false;
+            } else if (!drop_) {
+                atDrop_(effect);
+                drop_ = true;
+            }
+        }
+        return DRAGDROP_S_USEDEFAULTCURSORS;
+    }
+
+  private:
+    const std::vector<POINT>& path_;
+    const std::function<void(DWORD)>& atDrop_;
+    std::size_t next_ = 0;
+    bool moved_ = false;
+    bool drop_ = false;
+    ULONGLONG deadline_ = GetTickCount64() + 10000;
+};
+
+} // namespace
+
+DWORD dragFiles(const std::vector<std::string>& paths, const std::vector<POINT>& path,
+                const std::function<void(DWORD shown)>& atDrop) {
+    FileData data(dropFilesBlock(POINT{0, 0}, paths));
+    PathSource source(path, atDrop);
+    DWORD effect = DROPEFFECT_NONE;
+    DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK, &effect);
+    return effect;
 }
 
 std::vector<COLORREF> screenPixels(HWND window) {
