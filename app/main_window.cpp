@@ -28,25 +28,6 @@ constexpr UINT kMsgRefreshPage = WM_APP + 2;
 constexpr UINT kMsgAfterFirstPaint = WM_APP + 3;
 constexpr UINT kMsgTellSummonKeyProblem = WM_APP + 4;
 
-void registerMainClass() {
-    static const bool registered = [] {
-        const HINSTANCE instance = GetModuleHandleW(nullptr);
-        WNDCLASSEXW main{};
-        main.cbSize = sizeof main;
-        main.lpfnWndProc = windowProcFor<MainWindow>;
-        main.hInstance = instance;
-        main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        main.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                     GetSystemMetrics(SM_CXSMICON),
-                                                     GetSystemMetrics(SM_CYSMICON), 0));
-        main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        main.lpszClassName = kMainWindowClass;
-        return RegisterClassExW(&main) != 0;
-    }();
-    (void)registered;
-}
-
 std::string programFolderFrom(const MainWindowOptions& options) {
     return options.programFolder.empty()
                ? programFolderOf(programFilePath())
@@ -69,7 +50,7 @@ MainWindow::~MainWindow() {
 }
 
 HWND MainWindow::create() {
-    registerMainClass();
+    registerTopLevelClass(kMainWindowClass, windowProcFor<MainWindow>);
     RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
     AdjustWindowRectEx(&frame, kMainStyle, TRUE, 0);
     CreateWindowExW(0, kMainWindowClass, widen(text::kAppTitle).c_str(), kMainStyle,
@@ -98,6 +79,7 @@ void MainWindow::onCreate() {
     pageBar_.create(hwnd_);
     pageLabel_.create(hwnd_);
     slots_.create(hwnd_);
+    drops_.attach(hwnd_);
     layout(windowDpi(hwnd_));
     // Focus frames stay hidden until the keyboard is used, as everywhere in Windows.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
@@ -137,7 +119,7 @@ void MainWindow::afterFirstPaint() {
     // from other programs arrive through OLE.
     ole_.emplace();
     slots_.fillGlyphs();
-    acceptDrops();
+    drops_.accept();
     store_.removeLeftovers();
 }
 
@@ -154,28 +136,6 @@ void MainWindow::tellSummonKeyProblem() {
     informationBox(hwnd_, summonKeyProblem_);
 }
 
-bool MainWindow::onActivate(int state, bool minimised) {
-    if (state == WA_INACTIVE) {
-        // Where the keyboard was when the user went elsewhere comes back with the window, as
-        // in a dialog; the summon key brings back the slot button.
-        const HWND focus = GetFocus();
-        focusOnActivation_ = IsChild(hwnd_, focus) ? focus : nullptr;
-        if (const int keyNumber = slots_.keyNumberOf(focus); keyNumber != 0) {
-            lastFocusedSlot_ = keyNumber;
-        }
-        return false;
-    }
-    if (minimised || focusOnActivation_ == nullptr || !IsWindow(focusOnActivation_)) {
-        return false;
-    }
-    SetFocus(focusOnActivation_);
-    return true;
-}
-
-HWND MainWindow::summonFocus() const {
-    return slots_.button(lastFocusedSlot_).hwnd();
-}
-
 void MainWindow::takeNamesAndOption(const Settings& settings) {
     state_.pageNames = readPageNames(settings);
     state_.sendAddress = readSendAddress(settings);
@@ -187,20 +147,8 @@ void MainWindow::layout(UINT dpi) {
         return;
     }
     dpi_ = dpi;
-    // Size the frame so the client area is the design size; a menu bar that wraps is
-    // measured and made up for.
-    RECT frame{0, 0, scale(layout::kClientWidth, dpi), scale(layout::kClientHeight, dpi)};
-    adjustWindowRectForDpi(frame, kMainStyle, TRUE, 0, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    const int missing = scale(layout::kClientHeight, dpi) - (client.bottom - client.top);
-    if (missing != 0) {
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-                     frame.bottom - frame.top + missing,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    sizeClientArea(hwnd_, {scale(layout::kClientWidth, dpi), scale(layout::kClientHeight, dpi)},
+                   dpi);
     pageBar_.layout(dpi);
     pageLabel_.layout(dpi);
     slots_.layout(dpi);
@@ -343,69 +291,6 @@ void MainWindow::showSlotMenu(HWND button, LPARAM at) {
     TrackPopupMenu(slotMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_, nullptr);
 }
 
-int MainWindow::slotAt(POINT point) const {
-    // The toolbar is one child holding the page buttons, so a point there finds the toolbar,
-    // not a slot.
-    return slots_.keyNumberOf(
-        ChildWindowFromPointEx(hwnd_, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED));
-}
-
-void MainWindow::acceptDrops() {
-    acceptDroppedFiles(hwnd_);
-    // Without OLE on the thread the window still takes the older message.
-    dropTarget_.registerOn(
-        hwnd_, {.over = [this](POINT point) { return dragOver(point); },
-                .left = [this] { showDragTarget(0); },
-                .dropped = [this](POINT point, const std::string& path) { dropAt(point, path); }});
-}
-
-bool MainWindow::dragOver(POINT point) {
-    // While a dialog or box of ours is open the window takes no input, drops included: the
-    // dialog may be about to write the same slot.
-    const int keyNumber = IsWindowEnabled(hwnd_) ? slotAt(point) : 0;
-    showDragTarget(keyNumber);
-    return keyNumber != 0;
-}
-
-void MainWindow::showDragTarget(int keyNumber) {
-    if (keyNumber == dragTarget_) {
-        return;
-    }
-    if (dragTarget_ != 0) {
-        slots_.button(dragTarget_).showHot(false);
-    }
-    if (keyNumber != 0) {
-        slots_.button(keyNumber).showHot(true);
-    }
-    dragTarget_ = keyNumber;
-}
-
-void MainWindow::dropAt(POINT point, const std::string& path) {
-    const int keyNumber = IsWindowEnabled(hwnd_) ? slotAt(point) : 0;
-    if (keyNumber != 0) {
-        commands_.registerDrop(keyNumber, path);
-    }
-}
-
-void MainWindow::onDropFiles(HDROP drop) {
-    int keyNumber = 0;
-    std::string dropped;
-    {
-        // Released here, before the shell is asked anything about the item.
-        const DroppedFiles files(drop);
-        const auto point = files.point();
-        if (!IsWindowEnabled(hwnd_) || !point || files.count() == 0) {
-            return;
-        }
-        keyNumber = slotAt(*point);
-        if (keyNumber == 0) {
-            return;
-        }
-        dropped = files.path(0);
-    }
-    commands_.registerDrop(keyNumber, dropped);
-}
-
 LRESULT MainWindow::onCtlColorStatic(HDC dc, HWND control) const {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     SetTextColor(dc, slots_.isKeyLabel(control) ? kKeyLabelColour : GetSysColor(COLOR_BTNTEXT));
@@ -441,7 +326,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_DROPFILES:
-        onDropFiles(reinterpret_cast<HDROP>(wParam));
+        drops_.onDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
     case kMsgRefreshPage:
         refreshPage();
@@ -457,14 +342,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_HOTKEY:
         if (wParam == SummonKey::kHotKeyId) {
-            // The window may be activated once more after the key has put the keyboard on
-            // the button (Wine restores a minimised window that way): it stays there.
-            focusOnActivation_ = summonFocus();
-            summonKey_.pressed(focusOnActivation_);
+            summonKey_.pressed(focus_.summoned());
         }
         return 0;
     case WM_ACTIVATE:
-        if (onActivate(LOWORD(wParam), HIWORD(wParam) != 0)) {
+        if (focus_.onActivate(hwnd_, LOWORD(wParam), HIWORD(wParam) != 0)) {
             return 0;
         }
         break;
@@ -481,7 +363,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DESTROY:
-        dropTarget_.revoke();
+        drops_.revoke();
         summonKey_.release();
         forgetFocusCues(hwnd_);
         if (options_.quitOnDestroy) {

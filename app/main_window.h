@@ -1,14 +1,15 @@
 #pragma once
 
 #include "app/commands.h"
+#include "app/focus_memory.h"
 #include "app/menus.h"
 #include "app/page_bar.h"
 #include "app/page_label.h"
 #include "app/slot_column.h"
+#include "app/slot_drops.h"
 #include "app/slot_store.h"
 #include "app/summon_key.h"
 #include "platform/com.h"
-#include "platform/drop_target.h"
 #include "platform/win_handles.h"
 
 #include <windows.h>
@@ -74,22 +75,14 @@ class MainWindow final : private LauncherScreen {
     void onCommand(int id, int notification, HWND control);
     void onFunctionKey(int virtualKey);
     void showSlotMenu(HWND button, LPARAM at);
-    void onDropFiles(HDROP drop);
     // The slot button at a point of the client area; 0 for anything else.
-    int slotAt(POINT point) const;
     // Files dragged from Explorer or another file manager: through OLE, and the older
     // WM_DROPFILES message for the programs that still send it.
-    void acceptDrops();
-    bool dragOver(POINT point);
-    void showDragTarget(int keyNumber);
-    void dropAt(POINT point, const std::string& path);
     // The summon key: registered at start; a problem is told once the window is on the
     // screen.
     void startSummonKey(const SummonKeySetting& setting);
     void tellSummonKeyProblem();
-    HWND summonFocus() const;
     // True when it put the keyboard back where it was.
-    bool onActivate(int state, bool minimised);
     void storePosition();
     LRESULT onCtlColorStatic(HDC dc, HWND control) const;
 
@@ -113,16 +106,16 @@ class MainWindow final : private LauncherScreen {
     PageBar pageBar_;
     PageLabel pageLabel_;
     SlotColumn slots_;
+    FocusMemory focus_{slots_};
+    SlotDrops drops_{slots_, [this](int keyNumber, const std::string& path) {
+                         commands_.registerDrop(keyNumber, path);
+                     }};
     UniqueMenu slotMenu_;
     std::optional<OleApartment> ole_;
     UniqueAccelerators accelerators_;
-    FileDropTarget dropTarget_;
-    int dragTarget_ = 0; // the slot button a drag is over
     SummonKey summonKey_;
     std::string summonKeyProblem_;
     bool summonKeyProblemTold_ = false;
-    int lastFocusedSlot_ = kFirstKeyNumber; // where the summon key puts the keyboard
-    HWND focusOnActivation_ = nullptr;
     int slotMenuKey_ = kFirstKeyNumber; // the button the slot menu was last opened on
     UINT dpi_ = 0;                      // the DPI the fonts and positions were made for
     bool shown_ = false;

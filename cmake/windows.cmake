@@ -66,6 +66,7 @@ add_library(tarvok_platform STATIC
     platform/system.cpp
     platform/text.cpp
     platform/unhandled.cpp
+    platform/window.cpp
     platform/window_placement.cpp)
 tarvok_strict(tarvok_platform)
 target_link_libraries(tarvok_platform PUBLIC tarvok_settings tarvok_shell32 ole32 uuid user32
@@ -74,6 +75,7 @@ target_link_libraries(tarvok_platform PUBLIC tarvok_settings tarvok_shell32 ole3
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC
     app/commands.cpp
+    app/focus_memory.cpp
     app/glyph_cache.cpp
     app/main_window.cpp
     app/menus.cpp
@@ -82,6 +84,7 @@ add_library(tarvok_screens STATIC
     app/page_label.cpp
     app/slot_column.cpp
     app/slot_commands.cpp
+    app/slot_drops.cpp
     app/slot_store.cpp
     app/summon_key.cpp
     app/system_commands.cpp

@@ -6,6 +6,10 @@
 
 namespace tarvok {
 
+// Registers a top-level window class once per process: the program's own icon (resource 1) at
+// both sizes, the arrow cursor and the face colour behind it.
+void registerTopLevelClass(const wchar_t* name, WNDPROC procedure);
+
 // The window-procedure trampoline: the object is attached at WM_NCCREATE (from the create
 // parameter), every earlier message goes to the default procedure, and no exception of a
 // handler ever crosses into Win32 code. T provides `LRESULT handleMessage(UINT, WPARAM,

@@ -40,6 +40,22 @@ void placeWindowAt(HWND window, POINT position) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void sizeClientArea(HWND window, SIZE client, UINT dpi) {
+    RECT frame{0, 0, client.cx, client.cy};
+    adjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                           GetMenu(window) != nullptr,
+                           static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)), dpi);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT got{};
+    GetClientRect(window, &got);
+    if (const int missing = client.cy - (got.bottom - got.top); missing != 0) {
+        SetWindowPos(window, nullptr, 0, 0, width, height + missing,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 POINT storedWindowPosition(HWND window) {
     if (IsIconic(window)) {
         WINDOWPLACEMENT placement{};
