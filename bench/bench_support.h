@@ -15,7 +15,8 @@ std::string fullSettings(const std::string& path);
 std::string fullSettings(const std::function<std::string(const std::string&)>& pathOf);
 
 // Process start to the launcher's window shown with every caption and key label painted,
-// against the floor of the same window and a bare window, alternating in one run.
-void startUp(const std::string& folder);
+// against the floor of the same window and a bare window, alternating in one run; with
+// `before`, an earlier build of the launcher is timed in the same rounds.
+void startUp(const std::string& folder, const std::string& before = {});
 
 } // namespace tarvok::bench

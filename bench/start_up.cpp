@@ -172,11 +172,11 @@ double spread(const std::vector<double>& v) {
 
 } // namespace
 
-void startUp(const std::string& folder) {
+void startUp(const std::string& folder, const std::string& before) {
     const std::string launcher = folder + "\\tarvok.exe";
     const std::string floor = folder + "\\floor_window.exe";
     const std::string bare = folder + "\\bare_window.exe";
-    std::vector<double> launcherMs, iconsMs, floorMs, bareMs, ratios;
+    std::vector<double> launcherMs, iconsMs, floorMs, bareMs, ratios, beforeMs, beforeRatios;
     SIZE_T launcherPeak = 0, floorPeak = 0, barePeak = 0;
     // Warms the file cache for all three.
     startOnce(launcher, folder, true);
@@ -186,6 +186,11 @@ void startUp(const std::string& folder) {
     for (int i = 0; i < kRuns; ++i) {
         const auto l = startOnce(launcher, folder, true);
         const auto f = startOnce(floor, folder, false);
+        if (!before.empty()) {
+            const auto b = startOnce(before, folder, true);
+            beforeMs.push_back(b.captions);
+            beforeRatios.push_back(b.captions / f.captions);
+        }
         bareMs.push_back(bareOnce(bare, folder, barePeak));
         launcherMs.push_back(l.captions);
         iconsMs.push_back(l.icons);
@@ -207,6 +212,11 @@ void startUp(const std::string& folder) {
     std::printf("start-up ratio launcher / floor (median of pairs):      %.2f "
                 "(p95 %.2f)\n",
                 median(ratios), percentile95(ratios));
+    if (!before.empty()) {
+        std::printf("start-up to every caption painted, earlier build:        %.1f ms, ratio "
+                    "to the floor %.2f\n",
+                    median(beforeMs), median(beforeRatios));
+    }
     std::printf("start-up ratio launcher / bare window:                  %.2f\n",
                 median(launcherMs) / median(bareMs));
     std::printf("peak working set, launcher / floor / bare:              %.1f / %.1f / %.1f MiB "

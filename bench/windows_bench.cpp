@@ -40,7 +40,14 @@ void startUp(const test::TempDir& dir) {
                   FALSE);
     }
     test::writeFileBytes(dir.file("tarvok.ini"), fullSettings("C:\\windows\\notepad.exe"));
-    bench::startUp(dir.path());
+    // TARVOK_BENCH_BEFORE: an earlier build's exe, timed in the same rounds.
+    wchar_t before[MAX_PATH] = {};
+    std::string beforeCopy;
+    if (GetEnvironmentVariableW(L"TARVOK_BENCH_BEFORE", before, MAX_PATH) > 0) {
+        beforeCopy = dir.file("before.exe");
+        CopyFileW(before, widen(beforeCopy).c_str(), FALSE);
+    }
+    bench::startUp(dir.path(), beforeCopy);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(widen(dir.file("tarvok.exe")).c_str(), GetFileExInfoStandard, &data);
     std::printf("exe size:                             %lu KiB\n",
