@@ -3,6 +3,8 @@
 // label in its blue; the icons' own time ends when every slot button shows icon colours.
 #include "app/menus.h"
 #include "bench/bench_support.h"
+#include "platform/controls.h"
+#include "platform/glyph.h"
 #include "platform/text.h"
 #include "tests/windows/support/process.h"
 
@@ -27,24 +29,16 @@ class ScreenArea {
           pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)) {}
 
     void capture() {
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ old = SelectObject(memory, dib);
-        BitBlt(memory, 0, 0, width_, height_, screen, area_.left, area_.top, SRCCOPY);
+        const WindowDc screen(nullptr);
+        const MemoryDc memory(screen.get());
+        const UniqueBitmap dib = makeDib(screen.get(), width_, height_);
+        const Selection selected(memory.get(), dib.get());
+        BitBlt(memory.get(), 0, 0, width_, height_, screen.get(), area_.left, area_.top, SRCCOPY);
         GdiFlush();
-        std::copy_n(static_cast<const std::uint32_t*>(bits), pixels_.size(), pixels_.begin());
-        SelectObject(memory, old);
-        DeleteObject(dib);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+        DIBSECTION section{};
+        GetObjectW(dib.get(), sizeof section, &section);
+        std::copy_n(static_cast<const std::uint32_t*>(section.dsBm.bmBits), pixels_.size(),
+                    pixels_.begin());
     }
 
     // How many pixels of a screen rectangle have `colour`, or (with `other`) any colour but
