@@ -23,6 +23,7 @@ endif()
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
 add_library(tarvok_platform STATIC
+    platform/accessibility.cpp
     platform/controls.cpp
     platform/cp932_codec.cpp
     platform/dde.cpp
@@ -45,8 +46,10 @@ add_library(tarvok_platform STATIC
     platform/unhandled.cpp
     platform/window_placement.cpp)
 tarvok_strict(tarvok_platform)
-target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 uuid user32
-    gdi32 comctl32 advapi32 msimg32 imm32)
+# uuid before oleacc: the other way round IID_IAccessible comes out wrong with MinGW and every
+# call on an accessible object fails with E_NOINTERFACE.
+target_link_libraries(tarvok_platform PUBLIC tarvok_settings shell32 ole32 uuid oleacc oleaut32
+    user32 gdi32 comctl32 advapi32 msimg32 imm32)
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC
