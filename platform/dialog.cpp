@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 
+#include "platform/accessibility.h"
 #include "platform/dpi.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
@@ -134,6 +135,23 @@ void Dialog::addAll(std::span<const ControlSpec> controls) {
 }
 
 HWND Dialog::add(const ControlSpec& control) {
+    using Kind = ControlSpec::Kind;
+    // The system's objects for lists and drop-down lists take no name from the label before
+    // them under Wine (edit fields do): they are named after it here.
+    const std::string label = std::exchange(lastLabel_, {});
+    if (control.kind == Kind::Label || control.kind == Kind::FieldLabel) {
+        lastLabel_ = control.text;
+    }
+    HWND made = addControl(control);
+    if ((control.kind == Kind::ListBox || control.kind == Kind::DropDownList ||
+         control.kind == Kind::ListView) &&
+        !label.empty()) {
+        setAccessibleName(made, label);
+    }
+    return made;
+}
+
+HWND Dialog::addControl(const ControlSpec& control) {
     using Kind = ControlSpec::Kind;
     HFONT f = font(control.fontPixels > 0 ? control.fontPixels : frame_.fontPixels, false,
                    control.face != nullptr ? control.face : kUiFace);
@@ -312,6 +330,7 @@ void Dialog::initialise() {
     fonts_.clear();
     speedButtons_.clear();
     links_.clear();
+    lastLabel_.clear();
     setWindowText(hwnd_, caption_);
     setClientSize(px(frame_.clientWidth), px(frame_.clientHeight));
     build();

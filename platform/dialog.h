@@ -139,6 +139,7 @@ class Dialog {
     INT_PTR dispatch(UINT m, WPARAM w, LPARAM l);
     void initialise();
     void addRadioGroup(const ControlSpec& control, HFONT font);
+    HWND addControl(const ControlSpec& control);
     HWND addLink(const ControlSpec& control, HFONT font);
     void placeFieldLabel(HWND label, const Box& band);
     void fitDropDownList(HWND box, const ControlSpec& control);
@@ -152,6 +153,7 @@ class Dialog {
     std::map<int, std::unique_ptr<SpeedButton>> speedButtons_;
     std::vector<int> links_;
     UniqueFont linkFont_;
+    std::string lastLabel_; // the text of the label just added, which names a list after it
 };
 
 // A dialog that ends with what the user chose. The caller's accept step sees the choice before

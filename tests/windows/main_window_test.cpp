@@ -195,6 +195,17 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesignAt96Dpi) {
     EXPECT_EQ(test::windowText(control(cmd::kToolLabelNext)), "→F12");
 }
 
+TEST_F(MainWindowTest, AScreenReaderHearsTheKeyAndTheCaptionOfEverySlot) {
+    writeSettings(kFullFile);
+    open();
+    EXPECT_EQ(test::spoken(slot(2)).name, "F2 メモ帳");
+    EXPECT_EQ(caption(2), "メモ帳") << "the window text stays the caption";
+    EXPECT_EQ(test::spoken(slot(11)).name, "F11 (未登録)");
+    pressKey(VK_F12);
+    EXPECT_EQ(test::spoken(slot(2)).name, "F2 page two") << "the name follows the page shown";
+    EXPECT_EQ(test::spoken(slot(3)).name, "F3 (未登録)");
+}
+
 std::string tipText(HWND tip, HWND window, HWND tool) {
     wchar_t buffer[512] = {};
     TTTOOLINFOW info{};

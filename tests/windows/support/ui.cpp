@@ -1,9 +1,12 @@
 #include "tests/windows/support/ui.h"
 
 #include "app/main_window.h"
+#include "platform/com.h"
 #include "platform/dialog.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+
+#include <oleacc.h>
 
 namespace tarvok::test {
 
@@ -81,6 +84,28 @@ std::string windowText(HWND window) {
     GetWindowTextW(window, text.data(), n + 1);
     text.resize(static_cast<std::size_t>(n));
     return narrow(text);
+}
+
+Spoken spoken(HWND window) {
+    const ComApartment com;
+    ComPtr<IAccessible> object;
+    Spoken heard;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(object.GetAddressOf())))) {
+        return heard;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [get, out] : {std::pair{&IAccessible::get_accName, &heard.name},
+                            std::pair{&IAccessible::get_accDescription, &heard.description}}) {
+        BSTR text = nullptr;
+        if ((object.Get()->*get)(self, &text) == S_OK && text != nullptr) {
+            *out = narrow(std::wstring(text, SysStringLen(text)));
+        }
+        SysFreeString(text);
+    }
+    return heard;
 }
 
 std::string DialogView::caption() const {
