@@ -6,6 +6,7 @@
 #include "platform/unhandled.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -261,8 +262,8 @@ void Dialog::fitDropDownList(HWND box, const ControlSpec& control) {
 }
 
 HWND Dialog::addLink(const ControlSpec& control, HFONT font) {
-    HWND link =
-        makeChild(hwnd_, L"STATIC", control.text, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, control.id);
+    HWND link = makeChild(hwnd_, L"STATIC", control.text,
+                          WS_TABSTOP | WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, control.id);
     LOGFONTW lf{};
     GetObjectW(font, sizeof lf, &lf);
     lf.lfUnderline = TRUE;
@@ -273,8 +274,63 @@ HWND Dialog::addLink(const ControlSpec& control, HFONT font) {
         std::max<int>(px(control.box.height), measureText(link, linkFont_.get(), L"A").cy + 1);
     MoveWindow(link, px(control.box.left), px(control.box.top), px(control.box.width), height,
                FALSE);
+    SetWindowSubclass(link, linkSubclass, 1, 0);
+    annotateAccessible(link, {.role = ROLE_SYSTEM_LINK});
     links_.push_back(control.id);
     return link;
+}
+
+// A label takes no focus and no keys: the link does, so the keyboard can follow it.
+LRESULT CALLBACK Dialog::linkSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    switch (m) {
+    case WM_GETDLGCODE:
+        if (const auto* message = reinterpret_cast<const MSG*>(l);
+            message != nullptr && message->message == WM_KEYDOWN &&
+            (message->wParam == VK_RETURN || message->wParam == VK_SPACE)) {
+            return DefSubclassProc(h, m, w, l) | DLGC_WANTMESSAGE;
+        }
+        break;
+    case WM_KEYDOWN:
+        if (w == VK_RETURN || w == VK_SPACE) {
+            SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), STN_CLICKED),
+                         reinterpret_cast<LPARAM>(h));
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        // Only the keyboard brings the focus here: a click on a label does not.
+        showFocusCues(GetAncestor(h, GA_ROOT));
+        InvalidateRect(h, nullptr, TRUE);
+        break;
+    case WM_KILLFOCUS:
+        InvalidateRect(h, nullptr, TRUE);
+        break;
+    case WM_PAINT:
+        if (GetFocus() == h) {
+            const LRESULT painted = DefSubclassProc(h, m, w, l);
+            // The frame goes round the text, not round the whole design box.
+            const WindowDc dc(h);
+            const Selection font(dc.get(),
+                                 reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+            const std::wstring text = widen(windowText(h));
+            RECT r{};
+            DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
+                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            RECT client{};
+            GetClientRect(h, &client);
+            r.right = std::min(r.right + 2, client.right);
+            r.bottom = std::min(r.bottom + 1, client.bottom);
+            DrawFocusRect(dc.get(), &r);
+            return painted;
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(h, linkSubclass, 1);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(h, m, w, l);
 }
 
 bool Dialog::isLink(HWND control) const {
