@@ -328,6 +328,19 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
         return onCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ACTIVATE:
+        // A dialog or box takes the activation and gives it back when it closes: the focus
+        // goes back to the button that had it, not to the window itself, so the menu key and
+        // Tab carry on from there.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            focusWhenLeft_ = IsChild(hwnd_, focus) ? focus : nullptr;
+        } else if (HIWORD(wParam) == 0 && focusWhenLeft_ != nullptr &&
+                   IsChild(hwnd_, focusWhenLeft_) && IsWindowVisible(focusWhenLeft_)) {
+            SetFocus(focusWhenLeft_);
+            return 0;
+        }
+        break;
     case WM_DPICHANGED: {
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         layout(HIWORD(wParam));

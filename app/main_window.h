@@ -92,6 +92,7 @@ class MainWindow final : private LauncherScreen {
     UniqueMenu slotMenu_;
     UniqueAccelerators accelerators_;
     int slotMenuKey_ = kFirstKeyNumber; // the button the slot menu was last opened on
+    HWND focusWhenLeft_ = nullptr;      // the control to give the focus back to
     UINT dpi_ = 0;                      // the DPI the fonts and positions were made for
 };
 
