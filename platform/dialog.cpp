@@ -227,10 +227,12 @@ HWND Dialog::addControl(const ControlSpec& control) {
         break;
     }
     setFont(h, f);
-    Box box = control.box;
-    if (box.width == 0 || box.height == 0) {
+    const Box& box = control.box;
+    // A label is at least as wide as its text: glyphs do not grow exactly with the DPI, so a
+    // box that holds its text at 96 DPI can lose the last letters at another.
+    if (box.width == 0 || box.height == 0 || control.kind == Kind::Label) {
         const SIZE size = measureText(h, f, widen(control.text));
-        MoveWindow(h, px(box.left), px(box.top), box.width == 0 ? size.cx : px(box.width),
+        MoveWindow(h, px(box.left), px(box.top), std::max<int>(px(box.width), size.cx),
                    box.height == 0 ? size.cy : px(box.height), FALSE);
     } else {
         moveTo(h, box, dpi_);
@@ -270,10 +272,10 @@ HWND Dialog::addLink(const ControlSpec& control, HFONT font) {
     linkFont_.reset(CreateFontIndirectW(&lf));
     setFont(link, linkFont_.get());
     // The underline lies below the design height: the label grows to keep it.
-    const int height =
-        std::max<int>(px(control.box.height), measureText(link, linkFont_.get(), L"A").cy + 1);
-    MoveWindow(link, px(control.box.left), px(control.box.top), px(control.box.width), height,
-               FALSE);
+    const SIZE text = measureText(link, linkFont_.get(), widen(control.text));
+    const int height = std::max<int>(px(control.box.height), text.cy + 1);
+    MoveWindow(link, px(control.box.left), px(control.box.top),
+               std::max<int>(px(control.box.width), text.cx), height, FALSE);
     SetWindowSubclass(link, linkSubclass, 1, 0);
     annotateAccessible(link, {.role = ROLE_SYSTEM_LINK});
     links_.push_back(control.id);

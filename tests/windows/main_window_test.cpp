@@ -193,6 +193,7 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesignAt96Dpi) {
     }
     EXPECT_EQ(test::windowText(control(cmd::kToolLabelPrevious)), "←F1 ");
     EXPECT_EQ(test::windowText(control(cmd::kToolLabelNext)), "→F12");
+    EXPECT_EQ(test::textsThatDoNotFit(w.hwnd()), std::vector<std::string>{});
 }
 
 TEST_F(MainWindowTest, AScreenReaderHearsTheKeyAndTheCaptionOfEverySlot) {
@@ -321,6 +322,8 @@ TEST_F(MainWindowTest, At144DpiEverythingIsOneAndAHalfTimesLarger) {
     }
     const RECT last = clientRectOf(GetDlgItem(control(cmd::kToolBar), cmd::kToolLabelNext));
     EXPECT_LE(last.right, client.right);
+    EXPECT_EQ(test::textsThatDoNotFit(w.hwnd()), std::vector<std::string>{})
+        << "\"→F12\" once read \"→F1\" here";
 }
 
 TEST_F(MainWindowTest, KeyLabelsStandLeftOfTheirButtons) {

@@ -148,6 +148,7 @@ TEST_F(MigrationTest, BrowsingReopensOnEachRefusedFolderUntilOneHoldsTheDataFile
 
 TEST_F(MigrationTest, TabReachesChangeAfterTheDesignedOrderAndSpaceOrEnterPressesIt) {
     std::vector<int> focused;
+    std::vector<std::string> cut;
     bool frameShown = false;
     const auto cancelBrowser = [](HWND b) {
         PostMessageW(GetDlgItem(b, IDCANCEL), BM_CLICK, 0, 0);
@@ -155,6 +156,7 @@ TEST_F(MigrationTest, TabReachesChangeAfterTheDesignedOrderAndSpaceOrEnterPresse
     UiDriver ui;
     ui.dialog([&](const DialogView& d) {
           focused.push_back(d.focusedId());
+          cut = test::textsThatDoNotFit(d.hwnd());
           for (int i = 0; i < 3; ++i) {
               d.key(VK_TAB);
           }
@@ -178,6 +180,7 @@ TEST_F(MigrationTest, TabReachesChangeAfterTheDesignedOrderAndSpaceOrEnterPresse
     EXPECT_EQ(focused,
               (std::vector<int>{Migration::kRunId, Migration::kChangeId, Migration::kChangeId}));
     EXPECT_TRUE(frameShown);
+    EXPECT_EQ(cut, std::vector<std::string>{}) << "the note once lost \"意)\" at 192 DPI";
 }
 
 TEST_F(MigrationTest, OnlyYesCopiesEverySlotNameAndOptionThenTheLauncherEnds) {

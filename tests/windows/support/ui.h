@@ -37,6 +37,10 @@ struct Spoken {
 };
 Spoken spoken(HWND window);
 
+// The labels and buttons of a window whose letters need more room than their box gives them,
+// each as "text: needs N of M pixels", measured in the control's own font.
+std::vector<std::string> textsThatDoNotFit(HWND window);
+
 // What a message box showed, read while it was open.
 struct SeenBox {
     std::string caption;
