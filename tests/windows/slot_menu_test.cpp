@@ -90,7 +90,7 @@ TEST_F(SlotMenuTest, RenameLoopsOnAnEmptyNameAndWritesOnlyTheCaption) {
             d.setText(RenamePrompt::kNameId, "  表 & ｿﾌﾄ ");
             d.click(IDOK);
         });
-    chooseFromSlotMenu(4, kRename);
+    chooseFromSlotMenu(4, kRename, true); // the menu key, on the slot the focus came back to
     EXPECT_TRUE(ui.finished());
     EXPECT_EQ(ui.unexpected(), 0);
     EXPECT_EQ(shownFirst, "メモ帳");
