@@ -120,8 +120,9 @@ class Commands {
     void sendAddressToBrowser(const std::string& url);
     // The shell-run action FileRun1 on a file name, keeping its working folder.
     void runFile(const std::string& fileName);
-    // Opens a file that lies beside the program, or warns that it is missing.
-    void openBesideProgram(const std::string& fileName);
+    // Opens a file that lies beside the program, or warns that it is missing (in a box of
+    // `owner`, the window the user is in).
+    void openBesideProgram(const std::string& fileName, HWND owner);
 
     LauncherScreen& screen_;
     SlotStore& store_;

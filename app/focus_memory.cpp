@@ -11,7 +11,8 @@ bool FocusMemory::onActivate(HWND window, int state, bool minimised) {
         }
         return false;
     }
-    if (minimised || onActivation_ == nullptr || !IsWindow(onActivation_)) {
+    if (minimised || onActivation_ == nullptr || !IsChild(window, onActivation_) ||
+        !IsWindowVisible(onActivation_)) {
         return false;
     }
     SetFocus(onActivation_);

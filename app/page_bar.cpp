@@ -4,6 +4,8 @@
 #include "app/menus.h"
 #include "app/texts.h"
 #include "platform/controls.h"
+#include "platform/dpi.h"
+#include "platform/text.h"
 #include "settings/slot_keys.h"
 
 #include <algorithm>
@@ -42,6 +44,17 @@ void registerToolBarClass() {
     (void)registered;
 }
 
+// A label of the bar at its design place and at least as wide as its letters: glyphs do not grow
+// exactly with the DPI, and "→F12" needs more than the design's 29 pixels already at 96 DPI.
+// A trailing blank is spacing, not a letter to show.
+void placeLabel(HWND label, const Box& design, HFONT font, UINT dpi) {
+    std::wstring letters = widen(windowText(label));
+    letters.erase(letters.find_last_not_of(L' ') + 1);
+    MoveWindow(label, scale(design.left, dpi), scale(design.top, dpi),
+               std::max(scale(design.width, dpi), textWidth(label, font, letters)),
+               scale(design.height, dpi), TRUE);
+}
+
 } // namespace
 
 void PageBar::create(HWND parent) {
@@ -66,8 +79,8 @@ void PageBar::layout(UINT dpi) {
     buttonFont_ = uiFont(layout::kFontToolBar, false, dpi);
     labelFont_ = uiFont(layout::kFontToolLabel, false, dpi);
     moveTo(bar_, layout::kToolBar, dpi);
-    moveTo(previousLabel_, layout::kToolLabelPrevious, dpi);
     setFont(previousLabel_, labelFont_.get());
+    placeLabel(previousLabel_, layout::kToolLabelPrevious, labelFont_.get(), dpi);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         moveTo(buttons_[i],
                {layout::kToolButtonLeft[i], layout::kToolRowTop, layout::kToolButtonWidth,
@@ -75,8 +88,8 @@ void PageBar::layout(UINT dpi) {
                dpi);
         setFont(buttons_[i], buttonFont_.get());
     }
-    moveTo(nextLabel_, layout::kToolLabelNext, dpi);
     setFont(nextLabel_, labelFont_.get());
+    placeLabel(nextLabel_, layout::kToolLabelNext, labelFont_.get(), dpi);
 }
 
 void PageBar::press(int page) {

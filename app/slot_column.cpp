@@ -3,10 +3,12 @@
 #include "app/layout.h"
 #include "app/menus.h"
 #include "app/texts.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/dpi.h"
 #include "platform/text.h"
 #include "settings/slot_record.h"
+#include "settings/text_format.h"
 
 #include <algorithm>
 
@@ -16,11 +18,21 @@ namespace {
 std::string keyLabelText(int keyNumber) {
     return text::kKeyLabelPrefix + std::to_string(keyNumber);
 }
+
+// The caption alone would not say which key opens the slot, and an empty slot would be an
+// unnamed button; the window text stays the caption, as the settings file holds it.
+std::string spokenName(int keyNumber, const std::string& caption) {
+    const std::string key = std::to_string(keyNumber);
+    return caption.empty() ? formatMessage(text::kEmptySlotSpoken, {key})
+                           : formatMessage(text::kSlotSpoken, {key, caption});
+}
 } // namespace
 
 void SlotColumn::create(HWND parent) {
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         button(n).create(parent, cmd::kSlotButtonBase + n, "", SpeedButton::Focus::Takes);
+        annotateAccessible(button(n).hwnd(),
+                           {.name = [n](HWND slot) { return spokenName(n, windowText(slot)); }});
         keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] = makeChild(
             parent, L"STATIC", keyLabelText(n), SS_RIGHT | SS_NOPREFIX, cmd::kKeyLabelBase + n);
     }

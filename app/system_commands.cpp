@@ -87,25 +87,28 @@ void Commands::editSummonKey() {
     });
 }
 
-void Commands::openBesideProgram(const std::string& fileName) {
+void Commands::openBesideProgram(const std::string& fileName, HWND owner) {
     const std::string path = programFolder_ + fileName;
     if (!fileExists(path)) {
-        warningBox(screen_.window(), notBesideProgramWarning(fileName));
+        warningBox(owner, notBesideProgramWarning(fileName));
         return;
     }
     runFile(path);
 }
 
 void Commands::openHelp() {
-    openBesideProgram(text::kHelpFile);
+    openBesideProgram(text::kHelpFile, screen_.window());
 }
 
 void Commands::openReadMe() {
-    openBesideProgram(text::kReadMeFile);
+    openBesideProgram(text::kReadMeFile, screen_.window());
 }
 
 void Commands::showAbout() {
-    AboutBox about(text::kAppTitle, [this](const std::string& address) { runFile(address); });
+    // There is no home page to point to: the link leads to the help page beside the program,
+    // and shows its file name, the name the missing-file warning and the folder show too.
+    AboutBox about(text::kAppTitle, text::kHelpFile,
+                   [this](HWND box) { openBesideProgram(text::kHelpFile, box); });
     about.run(screen_.window());
 }
 

@@ -10,6 +10,10 @@ inline constexpr char kToolLabelNext[] = "→F12";
 inline constexpr char kPageNameDesign[] = "ダミー";
 // The key labels read "Ｆ" (full-width) followed by the key number in ASCII digits.
 inline constexpr char kKeyLabelPrefix[] = "Ｆ";
+// What a screen reader says for a slot button: the key that opens it (%1 is the key number),
+// then its caption (%2), or that nothing is registered there.
+inline constexpr char kSlotSpoken[] = "F%s %s";
+inline constexpr char kEmptySlotSpoken[] = "F%s (未登録)";
 
 // Launching. %s is the slot's path; an ideographic space stands on each side of it.
 inline constexpr char kMsgFileMissing[] = "ﾌｧｲﾙ(ﾌｫﾙﾀﾞ)名:　%s　がありません";

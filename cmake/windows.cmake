@@ -22,28 +22,36 @@ endif()
 # beside themselves.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
-# The shell is the costliest library to load and nothing shown at start-up needs it: it is
-# imported on first use (delay-loaded) instead of when the process starts. MinGW's linker has
-# no /DELAYLOAD; dlltool makes the delay-import library from the list of functions we use.
-if(MINGW)
-    find_program(TARVOK_DLLTOOL NAMES ${CMAKE_C_COMPILER_TARGET}-dlltool x86_64-w64-mingw32-dlltool
-        REQUIRED)
-    set(TARVOK_SHELL32_DELAY ${CMAKE_BINARY_DIR}/libshell32_delay.a)
-    add_custom_command(OUTPUT ${TARVOK_SHELL32_DELAY}
-        COMMAND ${TARVOK_DLLTOOL} --input-def ${PROJECT_SOURCE_DIR}/cmake/delay/shell32.def
-            --output-delaylib ${TARVOK_SHELL32_DELAY} --dllname shell32.dll
-        DEPENDS ${PROJECT_SOURCE_DIR}/cmake/delay/shell32.def VERBATIM)
-    add_custom_target(shell32_delay DEPENDS ${TARVOK_SHELL32_DELAY})
-    add_library(tarvok_shell32 INTERFACE)
-    add_dependencies(tarvok_shell32 shell32_delay)
-    target_link_libraries(tarvok_shell32 INTERFACE ${TARVOK_SHELL32_DELAY})
-elseif(MSVC)
-    add_library(tarvok_shell32 INTERFACE)
-    target_link_libraries(tarvok_shell32 INTERFACE shell32 delayimp)
-    target_link_options(tarvok_shell32 INTERFACE /DELAYLOAD:shell32.dll)
-endif()
+# Libraries that nothing shown at start-up needs are imported on first use (delay-loaded)
+# instead of when the process starts: the shell, the costliest to load, and the accessibility
+# libraries a screen reader's first question brings in. MinGW's linker has no /DELAYLOAD;
+# dlltool makes the delay-import library from the list of functions we use (cmake/delay/), and
+# a function missing from it fails the link.
+function(tarvok_delay_load name)
+    if(MINGW)
+        find_program(TARVOK_DLLTOOL NAMES x86_64-w64-mingw32-dlltool dlltool REQUIRED)
+        set(def ${PROJECT_SOURCE_DIR}/cmake/delay/${name}.def)
+        set(lib ${CMAKE_BINARY_DIR}/lib${name}_delay.a)
+        add_custom_command(OUTPUT ${lib}
+            COMMAND ${TARVOK_DLLTOOL} --input-def ${def} --output-delaylib ${lib}
+                --dllname ${name}.dll
+            DEPENDS ${def} VERBATIM)
+        add_custom_target(${name}_delay DEPENDS ${lib})
+        add_library(tarvok_${name} INTERFACE)
+        add_dependencies(tarvok_${name} ${name}_delay)
+        target_link_libraries(tarvok_${name} INTERFACE ${lib})
+    else()
+        add_library(tarvok_${name} INTERFACE)
+        target_link_libraries(tarvok_${name} INTERFACE ${name} delayimp)
+        target_link_options(tarvok_${name} INTERFACE /DELAYLOAD:${name}.dll)
+    endif()
+endfunction()
+tarvok_delay_load(shell32)
+tarvok_delay_load(oleacc)
+tarvok_delay_load(oleaut32)
 
 add_library(tarvok_platform STATIC
+    platform/accessibility.cpp
     platform/controls.cpp
     platform/cp932_codec.cpp
     platform/dde.cpp
@@ -69,8 +77,10 @@ add_library(tarvok_platform STATIC
     platform/window.cpp
     platform/window_placement.cpp)
 tarvok_strict(tarvok_platform)
-target_link_libraries(tarvok_platform PUBLIC tarvok_settings tarvok_shell32 ole32 uuid user32
-    gdi32 comctl32 advapi32 msimg32 imm32)
+# IID_IAccessible comes from uuid: MinGW's own oleacc import library carries a wrong one, and
+# every call on an accessible object then fails with E_NOINTERFACE.
+target_link_libraries(tarvok_platform PUBLIC tarvok_settings tarvok_shell32 ole32 uuid
+    tarvok_oleacc tarvok_oleaut32 user32 gdi32 comctl32 advapi32 msimg32 imm32)
 
 # The screens, as a library the exe and the Windows tests share.
 add_library(tarvok_screens STATIC

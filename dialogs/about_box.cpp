@@ -1,6 +1,7 @@
 #include "dialogs/about_box.h"
 
 #include "dialogs/about_box_texts.h"
+#include "platform/accessibility.h"
 #include "platform/text.h"
 #include "platform/ui_texts.h"
 #include "settings/text_format.h"
@@ -14,28 +15,28 @@ using Kind = ControlSpec::Kind;
 constexpr int kLinkFontPixels = 13;
 constexpr int kVersionPoints = 10;
 constexpr POINT kVersionAt{8, 12};
-const ControlSpec kControls[] = {
-    {Kind::DefaultButton, IDOK, ui::kButtonOk, {167, 84, 75, 25}},
-    {Kind::Link, AboutBox::kLinkId, text::kHomePage, {8, 56, 221, 13}, kLinkFontPixels},
-};
+constexpr Box kLinkBox{8, 56, 221, 13};
 
 } // namespace
 
-AboutBox::AboutBox(const std::string& applicationTitle,
-                   std::function<void(const std::string&)> openAddress)
+AboutBox::AboutBox(const std::string& applicationTitle, std::string linkText,
+                   std::function<void(HWND)> follow)
     : Dialog(Frame{.windowClass = L"TF_VER",
                    .clientWidth = 249,
                    .clientHeight = 114,
                    .fontPixels = 12,
                    .escapeCancels = false,
                    .closeBoxCancels = true}),
-      openAddress_(std::move(openAddress)) {
+      linkText_(std::move(linkText)), follow_(std::move(follow)) {
     setCaption(formatMessage(text::kAboutCaption, {applicationTitle}));
 }
 
 void AboutBox::build() {
-    addAll(kControls);
+    add({Kind::DefaultButton, IDOK, ui::kButtonOk, {167, 84, 75, 25}});
+    add({Kind::Link, kLinkId, linkText_, kLinkBox, kLinkFontPixels});
     versionFont_ = pointFont(kVersionPoints, dpi());
+    // Painted, not a control: a screen reader gets the version line as the box's description.
+    annotateAccessible(hwnd(), {.description = text::kAboutVersionLine});
 }
 
 bool AboutBox::onCommand(int id, int notification, HWND) {
@@ -44,7 +45,7 @@ bool AboutBox::onCommand(int id, int notification, HWND) {
         return true;
     }
     if (id == kLinkId && notification == STN_CLICKED) {
-        openAddress_(text(kLinkId));
+        follow_(hwnd());
         return true;
     }
     return false;

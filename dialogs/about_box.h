@@ -7,16 +7,17 @@
 
 namespace tarvok {
 
-// The about box: the version line painted on its face, the home page as a link and OK.
-// Enter and the close box close it; Esc does nothing, as the box has no cancel button.
+// The about box: the version line painted on its face, a link and OK. Enter and the close box
+// close it; Esc does nothing, as the box has no cancel button.
 class AboutBox final : public Dialog {
   public:
     static constexpr int kLinkId = 100;
 
-    // `openAddress` opens the home page when the link is clicked (the main window's shell-run
-    // action); what it throws is reported and the box stays open.
-    AboutBox(const std::string& applicationTitle,
-             std::function<void(const std::string&)> openAddress);
+    // `follow` runs when the link showing `linkText` is clicked (or pressed from the keyboard),
+    // with the box as the owner of anything it shows; what it throws is reported and the box
+    // stays open.
+    AboutBox(const std::string& applicationTitle, std::string linkText,
+             std::function<void(HWND box)> follow);
     void run(HWND owner) { showModal(owner); }
 
   private:
@@ -24,7 +25,8 @@ class AboutBox final : public Dialog {
     bool onCommand(int id, int notification, HWND control) override;
     void onPaint(HDC dc) override;
 
-    std::function<void(const std::string&)> openAddress_;
+    std::string linkText_;
+    std::function<void(HWND)> follow_;
     UniqueFont versionFont_;
 };
 

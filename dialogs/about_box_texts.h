@@ -6,7 +6,5 @@ namespace tarvok::text {
 // The caption. %s is the application title, after an ideographic space.
 inline constexpr char kAboutCaption[] = "製品名　%s";
 inline constexpr char kAboutVersionLine[] = "バージョン番号　２．０L(最終)　";
-// The project's home page: the link's text and the address it opens.
-inline constexpr char kHomePage[] = "https://www.example.jp/tarvok/";
 
 } // namespace tarvok::text

@@ -18,13 +18,10 @@ constexpr int kFieldFont = 13;
 using Id = AddressDialog;
 constexpr const wchar_t* kFixed = kUiFixedFace; // the kind's items
 
-// Tab order: title, keep-title box, kind, address, register, cancel.
+// Tab order: title, keep-title box, kind, address, register, cancel, then the browser buttons.
 const ControlSpec kControls[] = {
     // Sized to its text: the designed 58 pixels cut it off in the substitute fonts.
     {Kind::Label, Id::kGetAddressLabelId, text::kGetAddressLabel, {8, 8, 0, 0}},
-    {Kind::SpeedButton, Id::kInternetExplorerId, text::kInternetExplorerButton, {80, 0, 177, 25}},
-    {Kind::SpeedButton, Id::kNetscape6Id, text::kNetscape6Button, {257, 0, 177, 25}},
-    {Kind::SpeedButton, Id::kNetscape4Id, text::kNetscape4Button, {434, 0, 177, 25}},
     {Kind::Label, Id::kTitleLabelId, text::kTitleLabel, {8, 36, 0, 0}, kFieldFont},
     {Kind::Edit, Id::kTitleId, "", {8, 56, 237, 21}, kFieldFont},
     {Kind::CheckBox, Id::kKeepTitleId, text::kKeepTitle, {256, 58, 97, 17}},
@@ -33,6 +30,9 @@ const ControlSpec kControls[] = {
     {Kind::Edit, Id::kAddressId, "", {8, 104, 577, 21}, kFieldFont},
     {Kind::Button, Id::kRegisterId, ui::kButtonRegister, {183, 132, 75, 25}},
     {Kind::Button, IDCANCEL, ui::kButtonCancel, {263, 132, 75, 25}},
+    {Kind::SpeedButton, Id::kInternetExplorerId, text::kInternetExplorerButton, {80, 0, 177, 25}},
+    {Kind::SpeedButton, Id::kNetscape6Id, text::kNetscape6Button, {257, 0, 177, 25}},
+    {Kind::SpeedButton, Id::kNetscape4Id, text::kNetscape4Button, {434, 0, 177, 25}},
 };
 
 constexpr char kWindowInfoTopic[] = "WWW_GetWindowInfo";

@@ -40,14 +40,7 @@ PageNameDialog::PageNameDialog(PageNames names)
 }
 
 void PageNameDialog::build() {
-    for (int page = kFirstPage; page <= kLastPage; ++page) {
-        const int top = kFieldTop + kFieldPitch * (page - kFirstPage);
-        HWND field =
-            add({Kind::Edit, kFieldBase + page, "", {kFieldLeft, top, kFieldWidth, kFieldHeight}});
-        // A page name has no length limit.
-        SendMessageW(field, EM_LIMITTEXT, 0, 0);
-    }
-    addAll(kButtons);
+    // Each label just before its field, which takes its accessible name from it.
     for (int page = kFirstPage; page <= kLastPage; ++page) {
         const int top = kFieldTop + kFieldPitch * (page - kFirstPage);
         add({Kind::FieldLabel,
@@ -55,7 +48,12 @@ void PageNameDialog::build() {
              text::kPageNameLabels[index(page)],
              {kFieldLeft - kLabelGap, top, 0, kFieldHeight},
              kLabelFont});
+        HWND field =
+            add({Kind::Edit, kFieldBase + page, "", {kFieldLeft, top, kFieldWidth, kFieldHeight}});
+        // A page name has no length limit.
+        SendMessageW(field, EM_LIMITTEXT, 0, 0);
     }
+    addAll(kButtons);
 }
 
 void PageNameDialog::onInit() {

@@ -20,18 +20,19 @@ constexpr int kTypeColumnWidth = 100;
 
 using Id = StartMenuPicker;
 
-// Each label just before the list or field that takes its name from it.
+// Each label just before the list or field that takes its name from it; the folder buttons
+// after the controls the design orders.
 const ControlSpec kControls[] = {
     {Kind::Label, Id::kFirstLabelId, text::kFirstListLabel, {6, 1, 0, 0}, kLabelFont},
     {Kind::ListView, Id::kFirstListId, "", {0, 20, 313, 281}, kDialogFont},
     {Kind::Label, Id::kSecondLabelId, text::kSecondListLabel, {318, 1, 0, 0}, kLabelFont},
     {Kind::ListView, Id::kSecondListId, "", {318, 20, 313, 281}, kDialogFont},
-    {Kind::SpeedButton, Id::kCurrentUserId, text::kCurrentUserFolder, {8, 313, 115, 25}},
-    {Kind::SpeedButton, Id::kAllUsersId, text::kAllUsersFolder, {8, 338, 115, 25}},
     {Kind::Label, Id::kNameLabelId, text::kButtonNameLabel, {150, 314, 0, 0}, kLabelFont},
     {Kind::Edit, Id::kNameId, "", {208, 310, 207, 21}, kLabelFont},
     {Kind::Button, Id::kRegisterId, ui::kButtonRegister, {207, 338, 75, 25}},
     {Kind::Button, IDCANCEL, ui::kButtonCancel, {287, 338, 75, 25}},
+    {Kind::SpeedButton, Id::kCurrentUserId, text::kCurrentUserFolder, {8, 313, 115, 25}},
+    {Kind::SpeedButton, Id::kAllUsersId, text::kAllUsersFolder, {8, 338, 115, 25}},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "migration/migration_dialog_texts.h"
 #include "migration/migration_rules.h"
+#include "platform/accessibility.h"
 #include "platform/files.h"
 #include "platform/folder_browser.h"
 #include "platform/message_box.h"
@@ -38,6 +39,10 @@ MigrationDialog::MigrationDialog(std::string programFolder)
 void MigrationDialog::build() {
     addAll(kControls);
     paintedFont_ = pointFont(kPaintedPoints, dpi());
+    // The two lines are painted, not controls: a screen reader gets them as the screen's
+    // description, and the first, which says what the path is, as the path's name.
+    annotateAccessible(hwnd(), {.description = importHeading() + "\r\n" + text::kImportHint});
+    setAccessibleName(item(kPathId), importHeading());
 }
 
 void MigrationDialog::onInit() {

@@ -1,10 +1,12 @@
 #include "platform/dialog.h"
 
+#include "platform/accessibility.h"
 #include "platform/dpi.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -135,6 +137,23 @@ void Dialog::addAll(std::span<const ControlSpec> controls) {
 
 HWND Dialog::add(const ControlSpec& control) {
     using Kind = ControlSpec::Kind;
+    // The system's objects for lists and drop-down lists take no name from the label before
+    // them under Wine (edit fields do): they are named after it here.
+    const std::string label = std::exchange(lastLabel_, {});
+    if (control.kind == Kind::Label || control.kind == Kind::FieldLabel) {
+        lastLabel_ = control.text;
+    }
+    HWND made = addControl(control);
+    if ((control.kind == Kind::ListBox || control.kind == Kind::DropDownList ||
+         control.kind == Kind::ListView) &&
+        !label.empty()) {
+        setAccessibleName(made, label);
+    }
+    return made;
+}
+
+HWND Dialog::addControl(const ControlSpec& control) {
+    using Kind = ControlSpec::Kind;
     HFONT f = font(control.fontPixels > 0 ? control.fontPixels : frame_.fontPixels, false,
                    control.face != nullptr ? control.face : kUiFace);
     if (control.kind == Kind::RadioGroup) {
@@ -208,10 +227,12 @@ HWND Dialog::add(const ControlSpec& control) {
         break;
     }
     setFont(h, f);
-    Box box = control.box;
-    if (box.width == 0 || box.height == 0) {
+    const Box& box = control.box;
+    // A label is at least as wide as its text: glyphs do not grow exactly with the DPI, so a
+    // box that holds its text at 96 DPI can lose the last letters at another.
+    if (box.width == 0 || box.height == 0 || control.kind == Kind::Label) {
         const SIZE size = measureText(h, f, widen(control.text));
-        MoveWindow(h, px(box.left), px(box.top), box.width == 0 ? size.cx : px(box.width),
+        MoveWindow(h, px(box.left), px(box.top), std::max<int>(px(box.width), size.cx),
                    box.height == 0 ? size.cy : px(box.height), FALSE);
     } else {
         moveTo(h, box, dpi_);
@@ -243,20 +264,75 @@ void Dialog::fitDropDownList(HWND box, const ControlSpec& control) {
 }
 
 HWND Dialog::addLink(const ControlSpec& control, HFONT font) {
-    HWND link =
-        makeChild(hwnd_, L"STATIC", control.text, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, control.id);
+    HWND link = makeChild(hwnd_, L"STATIC", control.text,
+                          WS_TABSTOP | WS_GROUP | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, control.id);
     LOGFONTW lf{};
     GetObjectW(font, sizeof lf, &lf);
     lf.lfUnderline = TRUE;
     linkFont_.reset(CreateFontIndirectW(&lf));
     setFont(link, linkFont_.get());
     // The underline lies below the design height: the label grows to keep it.
-    const int height =
-        std::max<int>(px(control.box.height), measureText(link, linkFont_.get(), L"A").cy + 1);
-    MoveWindow(link, px(control.box.left), px(control.box.top), px(control.box.width), height,
-               FALSE);
+    const SIZE text = measureText(link, linkFont_.get(), widen(control.text));
+    const int height = std::max<int>(px(control.box.height), text.cy + 1);
+    MoveWindow(link, px(control.box.left), px(control.box.top),
+               std::max<int>(px(control.box.width), text.cx), height, FALSE);
+    SetWindowSubclass(link, linkSubclass, 1, 0);
+    annotateAccessible(link, {.role = ROLE_SYSTEM_LINK});
     links_.push_back(control.id);
     return link;
+}
+
+// A label takes no focus and no keys: the link does, so the keyboard can follow it.
+LRESULT CALLBACK Dialog::linkSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    switch (m) {
+    case WM_GETDLGCODE:
+        if (const auto* message = reinterpret_cast<const MSG*>(l);
+            message != nullptr && message->message == WM_KEYDOWN &&
+            (message->wParam == VK_RETURN || message->wParam == VK_SPACE)) {
+            return DefSubclassProc(h, m, w, l) | DLGC_WANTMESSAGE;
+        }
+        break;
+    case WM_KEYDOWN:
+        if (w == VK_RETURN || w == VK_SPACE) {
+            SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), STN_CLICKED),
+                         reinterpret_cast<LPARAM>(h));
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        // Only the keyboard brings the focus here: a click on a label does not.
+        showFocusCues(GetAncestor(h, GA_ROOT));
+        InvalidateRect(h, nullptr, TRUE);
+        break;
+    case WM_KILLFOCUS:
+        InvalidateRect(h, nullptr, TRUE);
+        break;
+    case WM_PAINT:
+        if (GetFocus() == h) {
+            const LRESULT painted = DefSubclassProc(h, m, w, l);
+            // The frame goes round the text, not round the whole design box.
+            const WindowDc dc(h);
+            const Selection font(dc.get(),
+                                 reinterpret_cast<HFONT>(SendMessageW(h, WM_GETFONT, 0, 0)));
+            const std::wstring text = widen(windowText(h));
+            RECT r{};
+            DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &r,
+                      DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+            RECT client{};
+            GetClientRect(h, &client);
+            r.right = std::min(r.right + 2, client.right);
+            r.bottom = std::min(r.bottom + 1, client.bottom);
+            DrawFocusRect(dc.get(), &r);
+            return painted;
+        }
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(h, linkSubclass, 1);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(h, m, w, l);
 }
 
 bool Dialog::isLink(HWND control) const {
@@ -312,6 +388,7 @@ void Dialog::initialise() {
     fonts_.clear();
     speedButtons_.clear();
     links_.clear();
+    lastLabel_.clear();
     setWindowText(hwnd_, caption_);
     setClientSize(px(frame_.clientWidth), px(frame_.clientHeight));
     build();

@@ -34,7 +34,8 @@ struct ControlSpec {
         // The label of a field: its text ends at box.left and is centred on the band from
         // box.top to box.top + box.height (the field's top and height).
         FieldLabel,
-        Link,         // a label that reports clicks, underlined in the link colour, with the hand
+        Link,         // a label that reports clicks (and Enter or Space once Tab reaches it),
+                      // underlined in the link colour, with the hand
         ListBox,      // rows the screen draws (onDrawItem), one selected
         DropDownList, // a closed box of box.height whose list drops `listHeight` further
         ListView,     // a report list view, one row selected, headers that do nothing
@@ -139,7 +140,9 @@ class Dialog {
     INT_PTR dispatch(UINT m, WPARAM w, LPARAM l);
     void initialise();
     void addRadioGroup(const ControlSpec& control, HFONT font);
+    HWND addControl(const ControlSpec& control);
     HWND addLink(const ControlSpec& control, HFONT font);
+    static LRESULT CALLBACK linkSubclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     void placeFieldLabel(HWND label, const Box& band);
     void fitDropDownList(HWND box, const ControlSpec& control);
     bool isLink(HWND control) const;
@@ -152,6 +155,7 @@ class Dialog {
     std::map<int, std::unique_ptr<SpeedButton>> speedButtons_;
     std::vector<int> links_;
     UniqueFont linkFont_;
+    std::string lastLabel_; // the text of the label just added, which names a list after it
 };
 
 // A dialog that ends with what the user chose. The caller's accept step sees the choice before

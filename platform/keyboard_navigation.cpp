@@ -20,10 +20,20 @@ void pressFocusedButton(HWND window) {
 } // namespace
 
 bool navigateByKeyboard(HWND window, const MSG& message, const ArrowWalk& walk) {
+    const auto key = static_cast<UINT>(message.wParam);
+    // The menu key and Shift+F10 ask for the focused control's context menu, as the default
+    // window procedure does on Windows; Wine's does not.
+    if ((message.message == WM_KEYUP && key == VK_APPS) ||
+        (message.message == WM_SYSKEYDOWN && key == VK_F10 &&
+         (GetKeyState(VK_SHIFT) & 0x8000) != 0)) {
+        const HWND focus = GetFocus();
+        SendMessageW(window, WM_CONTEXTMENU,
+                     reinterpret_cast<WPARAM>(IsChild(window, focus) ? focus : window), -1);
+        return true;
+    }
     if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
         return false;
     }
-    const auto key = static_cast<UINT>(message.wParam);
     if (key == VK_TAB || key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN ||
         key == VK_MENU) {
         showFocusCues(window);

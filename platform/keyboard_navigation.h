@@ -14,6 +14,7 @@ using ArrowWalk = std::function<bool(HWND focus, int step)>;
 // dialog manager gives them in a dialog: Tab moves through the tab order, Enter presses the
 // focused button, the arrows go to `walk`. The dialog manager itself is not used: it would
 // take an "&" in a button's caption for an access key, so typing that letter would press it.
+// The menu key and Shift+F10 open the focused control's context menu (WM_CONTEXTMENU).
 // Focus frames show from the first use of the keyboard on. True when the message was used.
 bool navigateByKeyboard(HWND window, const MSG& message, const ArrowWalk& walk);
 

@@ -48,7 +48,9 @@ std::wstring textOf(HWND window) {
 
 void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus focus) {
     focus_ = focus;
-    const DWORD style = BS_OWNERDRAW | (focus == Focus::Takes ? WS_TABSTOP : 0);
+    // In the tab order either way: a button the mouse leaves the focus beside is still one the
+    // keyboard reaches, each a group of its own as push buttons are.
+    const DWORD style = BS_OWNERDRAW | WS_TABSTOP | (focus == Focus::Keeps ? WS_GROUP : 0);
     hwnd_ = makeChild(parent, L"BUTTON", caption, style, id);
     SetPropW(hwnd_, kProperty, this);
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -224,6 +226,28 @@ LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, U
     case WM_UPDATEUISTATE:
         // The focus frame appears or goes with the cues: repaint the owner-drawn face.
         InvalidateRect(h, nullptr, FALSE);
+        break;
+    case WM_SETFOCUS:
+        // Only the keyboard brings the focus to a button the mouse leaves it beside: the
+        // frame shows at once.
+        if (self->focus_ == Focus::Keeps) {
+            showFocusCues(GetAncestor(h, GA_ROOT));
+        }
+        break;
+    case WM_GETDLGCODE:
+        // Enter on the focused button presses it, as Space does; the dialog manager would send
+        // it to the default button instead (an owner-drawn button cannot be one).
+        if (const auto* message = reinterpret_cast<const MSG*>(l);
+            message != nullptr && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
+            return DefSubclassProc(h, m, w, l) | DLGC_WANTMESSAGE;
+        }
+        break;
+    case WM_KEYDOWN:
+        if (w == VK_RETURN) {
+            SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(h));
+            return 0;
+        }
         break;
     case WM_ERASEBKGND:
         return 1; // drawn whole in WM_DRAWITEM; erasing first would flicker

@@ -12,8 +12,9 @@ namespace tarvok {
 // A flat button: a real BUTTON child (owner-drawn) whose window text is its caption, so
 // screen readers and automation read it. The border shows only while the mouse is over it;
 // the glyph sits at the left margin and the caption follows it. The slot buttons of the main
-// window take the keyboard focus like any button; the speed buttons of the dialogs do not
-// (a click leaves the focus where it was), as tool buttons do.
+// window take the keyboard focus like any button; a click on a speed button of the dialogs
+// leaves the focus where it was, as on tool buttons, while Tab still reaches it and Space or
+// Enter presses it.
 class SpeedButton {
   public:
     enum class Focus { Takes, Keeps };

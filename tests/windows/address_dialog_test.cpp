@@ -96,7 +96,7 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
         EXPECT_TRUE(d.checked(Url::kHomePageId)) << "always opens on the home page kind";
         EXPECT_FALSE(d.checked(Url::kKeepTitleId));
         EXPECT_FALSE(d.visible(Url::kNetscape4Id));
-        for (HWND h = d.item(Url::kTitleId); tabOrder.size() < 7;
+        for (HWND h = d.item(Url::kTitleId); tabOrder.size() < 9;
              h = GetNextDlgTabItem(d.hwnd(), h, FALSE)) {
             tabOrder.push_back(GetDlgCtrlID(h));
         }
@@ -130,7 +130,8 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
     EXPECT_EQ(run(ui, "mailto:a@b.jp"), " ") << "a blank title is a title";
     EXPECT_EQ(tabOrder,
               (std::vector<int>{Url::kTitleId, Url::kKeepTitleId, Url::kHomePageId, Url::kAddressId,
-                                Url::kRegisterId, IDCANCEL, Url::kTitleId}));
+                                Url::kRegisterId, IDCANCEL, Url::kInternetExplorerId,
+                                Url::kNetscape6Id, Url::kTitleId}));
     EXPECT_EQ(icons, (std::vector<bool>{false, true, false}));
     EXPECT_EQ(imeOpen, (std::vector<bool>{true, false}));
     EXPECT_EQ(seen, (std::vector<Fields>{

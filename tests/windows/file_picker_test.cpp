@@ -92,7 +92,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
           deep = d.rows(Picker::kFolderListId);
           current = d.selectedRow(Picker::kFolderListId);
           focus = d.focusedId();
-          for (HWND h = d.item(focus); tabOrder.size() < 8;) {
+          for (HWND h = d.item(focus); tabOrder.size() < 10;) {
               h = GetNextDlgTabItem(d.hwnd(), h, FALSE);
               tabOrder.push_back(GetDlgCtrlID(h));
           }
@@ -160,7 +160,8 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     EXPECT_EQ(tabOrder,
               (std::vector<int>{Picker::kFileListId, Picker::kFilterId + 1, Picker::kNameId,
                                 Picker::kRegisterFileId, IDCANCEL, Picker::kRegisterFolderId,
-                                Picker::kDriveBoxId, Picker::kFolderListId}));
+                                Picker::kDriveBoxId, Picker::kMyDocumentsId, Picker::kDesktopId,
+                                Picker::kFolderListId}));
     EXPECT_EQ(folderName, tree) << "a folder proposes its full path";
     // Ordinary files only, sorted; the filters; a file proposes its name.
     EXPECT_EQ(files, (std::vector<std::string>{"a.tar.gz", "broken.lnk", "Editor.LNK",

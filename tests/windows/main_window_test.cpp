@@ -193,6 +193,18 @@ TEST_F(MainWindowTest, LayoutMatchesTheDesignAt96Dpi) {
     }
     EXPECT_EQ(test::windowText(control(cmd::kToolLabelPrevious)), "←F1 ");
     EXPECT_EQ(test::windowText(control(cmd::kToolLabelNext)), "→F12");
+    EXPECT_EQ(test::textsThatDoNotFit(w.hwnd()), std::vector<std::string>{});
+}
+
+TEST_F(MainWindowTest, AScreenReaderHearsTheKeyAndTheCaptionOfEverySlot) {
+    writeSettings(kFullFile);
+    open();
+    EXPECT_EQ(test::spoken(slot(2)).name, "F2 メモ帳");
+    EXPECT_EQ(caption(2), "メモ帳") << "the window text stays the caption";
+    EXPECT_EQ(test::spoken(slot(11)).name, "F11 (未登録)");
+    pressKey(VK_F12);
+    EXPECT_EQ(test::spoken(slot(2)).name, "F2 page two") << "the name follows the page shown";
+    EXPECT_EQ(test::spoken(slot(3)).name, "F3 (未登録)");
 }
 
 std::string tipText(HWND tip, HWND window, HWND tool) {
@@ -310,6 +322,8 @@ TEST_F(MainWindowTest, At144DpiEverythingIsOneAndAHalfTimesLarger) {
     }
     const RECT last = clientRectOf(GetDlgItem(control(cmd::kToolBar), cmd::kToolLabelNext));
     EXPECT_LE(last.right, client.right);
+    EXPECT_EQ(test::textsThatDoNotFit(w.hwnd()), std::vector<std::string>{})
+        << "\"→F12\" once read \"→F1\" here";
 }
 
 TEST_F(MainWindowTest, KeyLabelsStandLeftOfTheirButtons) {

@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "migration/migration_dialog.h"
 #include "migration/migration_rules.h"
+#include "platform/controls.h"
 #include "platform/settings_file.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
@@ -143,6 +144,43 @@ TEST_F(MigrationTest, BrowsingReopensOnEachRefusedFolderUntilOneHoldsTheDataFile
     EXPECT_EQ(ui.boxes()[2].text, sameFolderWarning());
     EXPECT_EQ(chosenPath, earlierPath);
     EXPECT_EQ(keptPath, earlierPath) << "cancelling the browser keeps the path";
+}
+
+TEST_F(MigrationTest, TabReachesChangeAfterTheDesignedOrderAndSpaceOrEnterPressesIt) {
+    std::vector<int> focused;
+    std::vector<std::string> cut;
+    bool frameShown = false;
+    const auto cancelBrowser = [](HWND b) {
+        PostMessageW(GetDlgItem(b, IDCANCEL), BM_CLICK, 0, 0);
+    };
+    UiDriver ui;
+    ui.dialog([&](const DialogView& d) {
+          focused.push_back(d.focusedId());
+          cut = test::textsThatDoNotFit(d.hwnd());
+          for (int i = 0; i < 3; ++i) {
+              d.key(VK_TAB);
+          }
+      })
+        .dialog([&](const DialogView& d) {
+            focused.push_back(d.focusedId());
+            frameShown = !focusCuesHidden(d.item(Migration::kChangeId));
+            d.key(VK_SPACE);
+        })
+        .systemDialog(cancelBrowser)
+        .dialog([&](const DialogView& d) {
+            focused.push_back(d.focusedId());
+            d.key(VK_RETURN);
+        })
+        .systemDialog(cancelBrowser)
+        .dialog([](const DialogView& d) { d.key(VK_ESCAPE); });
+    open();
+    openMigration();
+    EXPECT_TRUE(ui.finished());
+    EXPECT_EQ(ui.unexpected(), 0);
+    EXPECT_EQ(focused,
+              (std::vector<int>{Migration::kRunId, Migration::kChangeId, Migration::kChangeId}));
+    EXPECT_TRUE(frameShown);
+    EXPECT_EQ(cut, std::vector<std::string>{}) << "the note once lost \"意)\" at 192 DPI";
 }
 
 TEST_F(MigrationTest, OnlyYesCopiesEverySlotNameAndOptionThenTheLauncherEnds) {

@@ -41,6 +41,9 @@ TEST_F(PageCommandsTest, TheDialogShowsTheNamesInMemoryAndOnlyOkWritesAllFive) {
               EXPECT_EQ(d.clientRect(Names::kFieldBase + page).left -
                             d.clientRect(Names::kLabelBase + page).right,
                         15);
+              EXPECT_EQ(test::spoken(d.item(Names::kFieldBase + page)).name,
+                        d.text(Names::kLabelBase + page))
+                  << "a screen reader names the field after its label";
           }
           d.key(VK_RETURN); // no default button: Enter changes nothing
       })

@@ -66,10 +66,12 @@ TEST_F(SlotMenuTest, RenameLoopsOnAnEmptyNameAndWritesOnlyTheCaption) {
     writeSettings(kFile);
     auto& w = open();
     pressKey(VK_F12);
+    SetFocus(slot(4));
     UiDriver ui;
     ui.dialog([](const DialogView& d) { d.key(VK_ESCAPE); });
     chooseFromSlotMenu(4, kRename);
     EXPECT_EQ(settingsBytes(), kFile) << "Esc writes nothing";
+    EXPECT_EQ(GetFocus(), slot(4)) << "the focus is back on the slot, not on the window";
 
     std::string shownFirst, shownAgain;
     int focused = 0;
@@ -88,7 +90,7 @@ TEST_F(SlotMenuTest, RenameLoopsOnAnEmptyNameAndWritesOnlyTheCaption) {
             d.setText(RenamePrompt::kNameId, "  表 & ｿﾌﾄ ");
             d.click(IDOK);
         });
-    chooseFromSlotMenu(4, kRename);
+    chooseFromSlotMenu(4, kRename, true); // the menu key, on the slot the focus came back to
     EXPECT_TRUE(ui.finished());
     EXPECT_EQ(ui.unexpected(), 0);
     EXPECT_EQ(shownFirst, "メモ帳");
@@ -98,6 +100,7 @@ TEST_F(SlotMenuTest, RenameLoopsOnAnEmptyNameAndWritesOnlyTheCaption) {
     EXPECT_EQ(ui.boxes()[0].caption, "警告");
     EXPECT_EQ(ui.boxes()[0].text, "ボタン名が未入力です");
     EXPECT_EQ(caption(4), "  表 & ｿﾌﾄ ");
+    EXPECT_EQ(GetFocus(), slot(4)) << "also after a box between two prompts";
     EXPECT_TRUE(w.slotButton(4).hasGlyph());
     std::string expected = kFile;
     expected.replace(expected.find("2F4=" + sjis("メモ帳")), 4 + sjis("メモ帳").size(),

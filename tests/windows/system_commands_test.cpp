@@ -138,9 +138,11 @@ TEST_F(SystemCommandsTest, CtrlQStoresThePositionAsksTheTaskbarAndEndsTheLaunche
         << "the position was stored before: " << g_taskbar.settingsAtClose;
 }
 
-TEST_F(SystemCommandsTest, AboutBoxOpensItsLinkKeepsOpenOnEscAndClosesOnEnterOrCloseBox) {
+TEST_F(SystemCommandsTest, AboutBoxLinksToTheHelpPageByMouseOrKeyboardAndClosesOnEnterOrCloseBox) {
+    const std::string helpPage = dir.file("tarvok_00.html");
+    test::writeFileBytes(helpPage, "<html></html>");
     std::string caption, link;
-    bool underlined = false, hand = false;
+    bool underlined = false, hand = false, linkFocused = false;
     UiDriver ui;
     ui.dialog([&](const DialogView& d) {
           caption = d.caption();
@@ -156,20 +158,31 @@ TEST_F(SystemCommandsTest, AboutBoxOpensItsLinkKeepsOpenOnEscAndClosesOnEnterOrC
         .dialog([](const DialogView& d) {
             PostMessageW(d.item(AboutBox::kLinkId), WM_LBUTTONDOWN, MK_LBUTTON, 0);
             PostMessageW(d.item(AboutBox::kLinkId), WM_LBUTTONUP, 0, 0);
+            d.key(VK_TAB);
         })
+        .dialog([&](const DialogView& d) {
+            linkFocused = d.focusedId() == AboutBox::kLinkId;
+            DeleteFileW(widen(helpPage).c_str());
+            d.key(VK_RETURN);
+        })
+        .box(BoxReply::button(IDOK))
+        .dialog([](const DialogView& d) { d.key(VK_TAB); })
         .dialog([](const DialogView& d) { d.key(VK_RETURN); })
         .dialog([](const DialogView& d) { d.close(); });
     openRecording();
     choose(cmd::kShowAbout);
-    EXPECT_EQ(ui.dialogs().size(), 3u) << "Esc left the box open, Enter closed it";
+    EXPECT_EQ(ui.dialogs().size(), 5u) << "Esc and the link left the box open, Enter closed it";
     choose(cmd::kShowAbout);
     EXPECT_TRUE(ui.finished());
     EXPECT_EQ(ui.unexpected(), 0);
     EXPECT_EQ(caption, "製品名　ダルメDのペルノ COM");
     EXPECT_TRUE(underlined);
     EXPECT_TRUE(hand);
-    EXPECT_EQ(link.rfind("http", 0), 0u);
-    EXPECT_EQ(runs, std::vector<std::string>{link + "|"});
+    EXPECT_TRUE(linkFocused) << "Tab reaches the link after OK";
+    EXPECT_EQ(link, "tarvok_00.html");
+    EXPECT_EQ(runs, std::vector<std::string>{helpPage + "|"});
+    ASSERT_EQ(ui.boxes().size(), 1u) << "the help page was gone for Enter";
+    EXPECT_EQ(ui.boxes()[0].text, notBesideProgramWarning("tarvok_00.html"));
 }
 
 } // namespace

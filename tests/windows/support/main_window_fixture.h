@@ -42,9 +42,10 @@ class MainWindowTest : public ::testing::Test {
         EXPECT_TRUE(settle(window.get()));
     }
     HWND slot(int keyNumber) const { return window->slotButton(keyNumber).hwnd(); }
-    // Right-clicks a slot button and picks an item of its menu with the keyboard (0: the
-    // first item; separators do not count), then lets the command run to its end.
-    void chooseFromSlotMenu(int keyNumber, int item);
+    // Right-clicks a slot button (or, `byMenuKey`, presses the menu key on it, which must have
+    // the focus) and picks an item of its menu with the keyboard (0: the first item; separators
+    // do not count), then lets the command run to its end.
+    void chooseFromSlotMenu(int keyNumber, int item, bool byMenuKey = false);
     std::string caption(int keyNumber) const { return windowText(slot(keyNumber)); }
     HWND control(int id) const;
     RECT clientRectOf(HWND child) const;
@@ -67,7 +68,7 @@ inline HWND MainWindowTest::control(int id) const {
     return found;
 }
 
-inline void MainWindowTest::chooseFromSlotMenu(int keyNumber, int item) {
+inline void MainWindowTest::chooseFromSlotMenu(int keyNumber, int item, bool byMenuKey) {
     static int s_downs;
     static bool s_chosen;
     s_downs = item + 1;
@@ -88,7 +89,11 @@ inline void MainWindowTest::chooseFromSlotMenu(int keyNumber, int item) {
     // A right button release makes the window send WM_CONTEXTMENU, as a real click does. The
     // menu's loop runs inside its handling, and the command the menu posts runs before the
     // queue is empty.
-    PostMessageW(slot(keyNumber), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    if (byMenuKey) {
+        postKey(slot(keyNumber), VK_APPS);
+    } else {
+        PostMessageW(slot(keyNumber), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    }
     EXPECT_TRUE(settle(window.get()));
     KillTimer(nullptr, timer);
     EXPECT_TRUE(s_chosen) << "no slot menu opened";

@@ -1,9 +1,16 @@
 #include "tests/windows/support/ui.h"
 
 #include "app/main_window.h"
+#include "platform/com.h"
+#include "platform/controls.h"
 #include "platform/dialog.h"
+#include "platform/dpi.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
 
 namespace tarvok::test {
 
@@ -81,6 +88,100 @@ std::string windowText(HWND window) {
     GetWindowTextW(window, text.data(), n + 1);
     text.resize(static_cast<std::size_t>(n));
     return narrow(text);
+}
+
+Spoken spoken(HWND window) {
+    const ComApartment com;
+    ComPtr<IAccessible> object;
+    Spoken heard;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                          reinterpret_cast<void**>(object.GetAddressOf())))) {
+        return heard;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (auto [get, out] : {std::pair{&IAccessible::get_accName, &heard.name},
+                            std::pair{&IAccessible::get_accDescription, &heard.description}}) {
+        BSTR text = nullptr;
+        if ((object.Get()->*get)(self, &text) == S_OK && text != nullptr) {
+            *out = narrow(std::wstring(text, SysStringLen(text)));
+        }
+        SysFreeString(text);
+    }
+    return heard;
+}
+
+namespace {
+
+// The room a control leaves its text: its width less what it draws beside the letters.
+int roomForText(HWND control, int width) {
+    wchar_t name[16] = {};
+    GetClassNameW(control, name, 16);
+    if (lstrcmpiW(name, L"Button") != 0) {
+        return width;
+    }
+    const UINT dpi = windowDpi(control);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+    switch (style & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return width - scale((style & BS_PUSHLIKE) != 0 ? 6 : 16, dpi); // edges, or the mark
+    case BS_GROUPBOX:
+        return width - scale(16, dpi);
+    case BS_OWNERDRAW:
+        return width - scale(5, dpi); // the flat buttons' margins
+    default:
+        return width - scale(6, dpi); // the edges of a push button
+    }
+}
+
+} // namespace
+
+std::vector<std::string> textsThatDoNotFit(HWND window) {
+    std::vector<std::string> cut;
+    EnumChildWindows(
+        window,
+        [](HWND control, LPARAM out) -> BOOL {
+            std::wstring text = widen(windowText(control));
+            wchar_t name[16] = {};
+            GetClassNameW(control, name, 16);
+            const bool labelOrButton =
+                lstrcmpiW(name, L"Static") == 0 || lstrcmpiW(name, L"Button") == 0;
+            if (!labelOrButton || !IsWindowVisible(control) || text.empty()) {
+                return TRUE;
+            }
+            RECT client{};
+            GetClientRect(control, &client);
+            const WindowDc dc(control);
+            const Selection font(dc.get(),
+                                 reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            // Line by line; a trailing blank is spacing, not a letter to show.
+            int needed = 0;
+            for (std::size_t start = 0; start <= text.size();) {
+                const std::size_t end = std::min(text.find(L'\n', start), text.size());
+                std::wstring line = text.substr(start, end - start);
+                line.erase(line.find_last_not_of(L" \r") + 1);
+                RECT r{};
+                DrawTextW(dc.get(), line.c_str(), static_cast<int>(line.size()), &r,
+                          DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+                needed = std::max<int>(needed, r.right - r.left);
+                start = end + 1;
+            }
+            const int room = roomForText(control, client.right);
+            if (needed > room) {
+                reinterpret_cast<std::vector<std::string>*>(out)->push_back(
+                    narrow(text) + ": needs " + std::to_string(needed) + " of " +
+                    std::to_string(room) + " pixels");
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&cut));
+    return cut;
 }
 
 std::string DialogView::caption() const {

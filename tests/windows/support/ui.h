@@ -29,6 +29,18 @@ void postSystemKey(HWND window, UINT virtualKey);
 
 std::string windowText(HWND window);
 
+// What a screen reader hears of a window: the name and description of its client object, read
+// with AccessibleObjectFromWindow as readers read them.
+struct Spoken {
+    std::string name;
+    std::string description;
+};
+Spoken spoken(HWND window);
+
+// The labels and buttons of a window whose letters need more room than their box gives them,
+// each as "text: needs N of M pixels", measured in the control's own font.
+std::vector<std::string> textsThatDoNotFit(HWND window);
+
 // What a message box showed, read while it was open.
 struct SeenBox {
     std::string caption;
