@@ -94,22 +94,21 @@ void PageBar::layout(UINT dpi) {
 
 void PageBar::press(int page) {
     const HWND focus = GetFocus();
-    bool hadFocus = false;
-    for (int p = kFirstPage; p <= kLastPage; ++p) {
-        HWND button = buttons_[static_cast<std::size_t>(p - kFirstPage)];
-        hadFocus = hadFocus || button == focus;
-        // Only the two buttons that change are touched: each change repaints a button.
-        const WPARAM check = p == page ? BST_CHECKED : BST_UNCHECKED;
-        if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) != check) {
-            SendMessageW(button, BM_SETCHECK, check, 0);
+    const bool hadFocus = std::find(buttons_.begin(), buttons_.end(), focus) != buttons_.end();
+    // Only the button that was down and the new one change: a message to a button costs more
+    // than anything else in a page turn.
+    for (const int p : {pressed_, page}) {
+        if (p < kFirstPage) {
+            continue;
         }
+        HWND button = buttons_[static_cast<std::size_t>(p - kFirstPage)];
+        SendMessageW(button, BM_SETCHECK, p == page ? BST_CHECKED : BST_UNCHECKED, 0);
         // Tab enters the group at the page shown, as in any group of option buttons.
         const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        const LONG_PTR wanted = p == page ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP});
-        if (wanted != style) {
-            SetWindowLongPtrW(button, GWL_STYLE, wanted);
-        }
+        SetWindowLongPtrW(button, GWL_STYLE,
+                          p == page ? (style | WS_TABSTOP) : (style & ~LONG_PTR{WS_TABSTOP}));
     }
+    pressed_ = page;
     // Left on another page's button, Space would turn back.
     if (hadFocus) {
         SetFocus(buttons_[static_cast<std::size_t>(page - kFirstPage)]);

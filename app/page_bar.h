@@ -29,6 +29,7 @@ class PageBar {
     HWND previousLabel_ = nullptr;
     HWND nextLabel_ = nullptr;
     std::array<HWND, 5> buttons_{};
+    int pressed_ = 0; // the page whose button is down
     UniqueFont buttonFont_, labelFont_;
 };
 

@@ -127,7 +127,11 @@ bool SlotColumn::isKeyLabel(HWND control) const {
 }
 
 bool SlotColumn::draw(const DRAWITEMSTRUCT& item) const {
-    return keyNumberOf(item.hwndItem) != 0 && SpeedButton::drawItem(item, dpi_);
+    const int keyNumber = keyNumberOf(item.hwndItem);
+    if (keyNumber != 0) {
+        button(keyNumber).paint(item, dpi_);
+    }
+    return keyNumber != 0;
 }
 
 } // namespace tarvok

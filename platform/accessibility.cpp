@@ -201,10 +201,11 @@ LRESULT answerObjectRequest(HWND window, WPARAM flags, const SharedAnnotation& a
     return FAILED(static_cast<HRESULT>(result)) ? 0 : result;
 }
 
-LRESULT CALLBACK annotationSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
-    auto* annotation = static_cast<SharedAnnotation*>(GetPropW(h, kProperty));
-    if (m == WM_GETOBJECT && static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT) &&
-        annotation != nullptr) {
+// The annotation rides with the subclass itself: every message passes through here, and a
+// window property would cost a trip to the window server each time.
+LRESULT CALLBACK annotationSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data) {
+    auto* annotation = reinterpret_cast<SharedAnnotation*>(data);
+    if (m == WM_GETOBJECT && static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
         if (const LRESULT answer = answerObjectRequest(h, w, *annotation); answer != 0) {
             return answer;
         }
@@ -220,19 +221,18 @@ LRESULT CALLBACK annotationSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR
 
 void annotateAccessible(HWND window, AccessibleAnnotation annotation) {
     auto shared = std::make_shared<const AccessibleAnnotation>(std::move(annotation));
+    // The property finds an annotation to replace; messages find it through the subclass.
     if (auto* held = static_cast<SharedAnnotation*>(GetPropW(window, kProperty))) {
         *held = std::move(shared);
         return;
     }
     auto* held = new SharedAnnotation(std::move(shared));
-    if (!SetPropW(window, kProperty, held)) {
+    if (!SetWindowSubclass(window, annotationSubclass, kSubclassId,
+                           reinterpret_cast<DWORD_PTR>(held))) {
         delete held;
         return;
     }
-    if (!SetWindowSubclass(window, annotationSubclass, kSubclassId, 0)) {
-        RemovePropW(window, kProperty);
-        delete held;
-    }
+    SetPropW(window, kProperty, held);
 }
 
 void setAccessibleName(HWND window, const std::string& name) {

@@ -444,7 +444,12 @@ INT_PTR Dialog::dispatch(UINT m, WPARAM w, LPARAM l) {
     }
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(l);
-        return SetDlgMsgResult(hwnd_, m, SpeedButton::drawItem(item, dpi_) || onDrawItem(item));
+        if (const auto button = speedButtons_.find(static_cast<int>(item.CtlID));
+            item.CtlType == ODT_BUTTON && button != speedButtons_.end()) {
+            button->second->paint(item, dpi_);
+            return SetDlgMsgResult(hwnd_, m, TRUE);
+        }
+        return SetDlgMsgResult(hwnd_, m, onDrawItem(item));
     }
     case WM_MEASUREITEM: {
         auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(l);

@@ -47,6 +47,9 @@ std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour, SIZE s
         return nullptr;
     }
     glyph->size = {width, height};
+    DIBSECTION section{};
+    GetObjectW(glyph->bitmap.get(), sizeof section, &section);
+    glyph->bits = section.dsBm.bmBits;
     MemoryDc dc(nullptr);
     Selection bitmap(dc.get(), glyph->bitmap.get());
     RECT all{0, 0, width, height};
@@ -55,6 +58,7 @@ std::shared_ptr<const Glyph> makeGlyph(HICON icon, COLORREF windowColour, SIZE s
     DrawIconEx(dc.get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
     SetPixel(dc.get(), 0, height - 1, windowColour);
     glyph->transparent = GetPixel(dc.get(), 0, height - 1);
+    GdiFlush(); // the pixels are read directly from now on
     return glyph;
 }
 

@@ -10,7 +10,8 @@ namespace tarvok {
 // A button's glyph: an icon drawn into a bitmap of the icon's size over the window colour,
 // with the colour of its lower-left pixel as the transparent colour.
 struct Glyph {
-    UniqueBitmap bitmap;
+    UniqueBitmap bitmap;        // a 32-bit top-down DIB
+    const void* bits = nullptr; // its pixels, for drawing without a device context
     SIZE size{0, 0};
     COLORREF transparent = 0;
 };

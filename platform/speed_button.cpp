@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace tarvok {
 
@@ -38,12 +39,6 @@ class Canvas {
     int width_ = 0, height_ = 0;
 };
 
-std::wstring textOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        std::max(0, GetWindowTextW(window, text.data(), static_cast<int>(text.size())))));
-    return text;
-}
 } // namespace
 
 void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus focus) {
@@ -52,6 +47,7 @@ void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus 
     // keyboard reaches, each a group of its own as push buttons are.
     const DWORD style = BS_OWNERDRAW | WS_TABSTOP | (focus == Focus::Keeps ? WS_GROUP : 0);
     hwnd_ = makeChild(parent, L"BUTTON", caption, style, id);
+    caption_ = widen(caption);
     SetPropW(hwnd_, kProperty, this);
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -60,25 +56,12 @@ const SpeedButton* SpeedButton::of(HWND button) {
     return static_cast<const SpeedButton*>(GetPropW(button, kProperty));
 }
 
-bool SpeedButton::drawItem(const DRAWITEMSTRUCT& item, UINT dpi) {
-    if (item.CtlType != ODT_BUTTON) {
-        return false;
-    }
-    const SpeedButton* self = of(item.hwndItem);
-    if (self == nullptr) {
-        return false;
-    }
-    self->draw(item, dpi);
-    return true;
-}
-
 void SpeedButton::show(const std::string& caption, std::shared_ptr<const Glyph> glyph) {
     const bool sameGlyph = glyph == glyph_;
     glyph_ = std::move(glyph);
-    if (windowText(hwnd_) != caption) {
+    if (caption_ != widen(caption)) {
         // A BUTTON paints itself as soon as its text changes; held back, a page of buttons
         // is painted in one pass with its glyphs.
-        const RedrawPause pause(hwnd_);
         setWindowText(hwnd_, caption);
     } else if (!sameGlyph) {
         InvalidateRect(hwnd_, nullptr, FALSE);
@@ -107,7 +90,7 @@ void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
     // instead of one per glyph, edge and text.
     static Canvas canvas;
     const HDC dc = canvas.take(item.hDC, width, height);
-    Selection font(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
+    Selection font(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     RECT r{0, 0, width, height};
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     const bool pressed = (item.itemState & ODS_SELECTED) != 0 || pressed_;
@@ -117,7 +100,7 @@ void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
     const int shift = pressed ? 1 : 0;
-    const std::wstring caption = textOf(item.hwndItem);
+    const std::wstring& caption = caption_;
     int x = scale(margin_, dpi) + shift;
     if (margin_ == kCentred) {
         SIZE extent{};
@@ -126,11 +109,25 @@ void SpeedButton::draw(const DRAWITEMSTRUCT& item, UINT dpi) const {
         x = std::max(0, (width - glyphWidth - static_cast<int>(extent.cx)) / 2) + shift;
     }
     if (glyph_) {
-        MemoryDc mem(item.hDC);
-        Selection glyph(mem.get(), glyph_->bitmap.get());
         const int y = (height - glyph_->size.cy) / 2 + shift;
-        TransparentBlt(dc, x, y, glyph_->size.cx, glyph_->size.cy, mem.get(), 0, 0, glyph_->size.cx,
-                       glyph_->size.cy, glyph_->transparent);
+        // The glyph was drawn over the face's own colour: its pixels are copied as they are,
+        // at a fraction of what a transparent copy costs.
+        if (glyph_->transparent == GetSysColor(COLOR_BTNFACE) && glyph_->bits != nullptr) {
+            BITMAPINFO bmi{};
+            bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+            bmi.bmiHeader.biWidth = glyph_->size.cx;
+            bmi.bmiHeader.biHeight = -glyph_->size.cy;
+            bmi.bmiHeader.biPlanes = 1;
+            bmi.bmiHeader.biBitCount = 32;
+            SetDIBitsToDevice(
+                dc, x, y, static_cast<DWORD>(glyph_->size.cx), static_cast<DWORD>(glyph_->size.cy),
+                0, 0, 0, static_cast<UINT>(glyph_->size.cy), glyph_->bits, &bmi, DIB_RGB_COLORS);
+        } else {
+            MemoryDc mem(item.hDC);
+            Selection glyph(mem.get(), glyph_->bitmap.get());
+            TransparentBlt(dc, x, y, glyph_->size.cx, glyph_->size.cy, mem.get(), 0, 0,
+                           glyph_->size.cx, glyph_->size.cy, glyph_->transparent);
+        }
         x += glyph_->size.cx + scale(kGlyphSpacing, dpi);
     }
     RECT text{x, shift, width - scale(2, dpi), height + shift};
@@ -249,6 +246,19 @@ LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, U
             return 0;
         }
         break;
+    case WM_SETFONT:
+        self->font_ = reinterpret_cast<HFONT>(w);
+        break;
+    case WM_SETTEXT: {
+        // Kept before the BUTTON paints itself with the new text.
+        std::wstring before =
+            std::exchange(self->caption_, l != 0 ? reinterpret_cast<const wchar_t*>(l) : L"");
+        const LRESULT set = DefSubclassProc(h, m, w, l);
+        if (!set) {
+            self->caption_ = std::move(before);
+        }
+        return set;
+    }
     case WM_ERASEBKGND:
         return 1; // drawn whole in WM_DRAWITEM; erasing first would flicker
     case WM_NCDESTROY:

@@ -43,9 +43,9 @@ class SpeedButton {
     // The speed button behind a window; null for any other window.
     static const SpeedButton* of(HWND button);
 
-    // The parent's WM_DRAWITEM: draws the item when it is a speed button. Returns whether it
-    // was one.
-    static bool drawItem(const DRAWITEMSTRUCT& item, UINT dpi);
+    // The parent's WM_DRAWITEM for this button: paints it. The parent knows its buttons, so
+    // no lookup runs on the way.
+    void paint(const DRAWITEMSTRUCT& item, UINT dpi) const { draw(item, dpi); }
 
   private:
     void draw(const DRAWITEMSTRUCT& item, UINT dpi) const;
@@ -53,6 +53,10 @@ class SpeedButton {
     LRESULT keepFocusMouse(HWND h, UINT m, LPARAM l);
 
     HWND hwnd_ = nullptr;
+    // The window text as last set, kept here: painting reads it every time, and asking the
+    // window would send two messages through the whole subclass chain.
+    std::wstring caption_;
+    HFONT font_ = nullptr; // as last set, for the same reason
     std::shared_ptr<const Glyph> glyph_;
     Focus focus_ = Focus::Takes;
     int margin_ = 3;
