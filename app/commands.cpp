@@ -124,8 +124,13 @@ void Commands::sendAddressToBrowser(const std::string& url) {
 }
 
 void Commands::registerDrop(int keyNumber, const std::string& dropped) {
-    // The caption is what the shell shows for the item itself, a shortcut included.
-    const std::string caption = shellDisplayName(dropped);
+    // The caption is what the shell shows for the item itself, a shortcut included. Where
+    // the shell shows nothing (Wine, for a path of MAX_PATH or more) the item's own name
+    // stands in, so the button does not look empty while it opens a file.
+    std::string caption = shellDisplayName(dropped);
+    if (caption.empty()) {
+        caption = plainDisplayName(dropped);
+    }
     // A shortcut that cannot be resolved is registered itself: launching it still opens
     // whatever it points to, where an empty path would open nothing.
     const std::string target = isShortcutPath(dropped)
