@@ -80,7 +80,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     std::vector<std::string> changes;
     picker.onFolderChange([&](const std::string& f) { changes.push_back(f); });
     picker.applyPath(tree + "\\deep\\d1\\");
-    std::vector<std::string> drives, deep, root, files, programs, shortcuts;
+    std::vector<std::string> drives, deep, inTree, root, files, programs, shortcuts;
     std::vector<int> tabOrder;
     int driveShown = -1, current = -1, focus = 0;
     std::string folderName, fileName, otherRoot;
@@ -100,6 +100,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
       })
         .dialog([&](const DialogView& d) {
             folderName = d.text(Picker::kNameId);
+            inTree = d.rows(Picker::kFolderListId);
             files = d.rows(Picker::kFileListId);
             d.clickRow(Picker::kFileListId, rowOf(d, Picker::kFileListId, "a.tar.gz"));
         })
@@ -162,6 +163,10 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
                                 Picker::kRegisterFileId, IDCANCEL, Picker::kRegisterFolderId,
                                 Picker::kDriveBoxId, Picker::kFolderListId}));
     EXPECT_EQ(folderName, tree) << "a folder proposes its full path";
+    // Hidden folders too: on Windows ProgramData and AppData are hidden.
+    const std::vector<std::string> subfolders = {"Alpha", "beta", "deep", "hidden folder"};
+    ASSERT_GE(inTree.size(), subfolders.size());
+    EXPECT_TRUE(std::equal(subfolders.begin(), subfolders.end(), inTree.end() - 4));
     // Ordinary files only, sorted; the filters; a file proposes its name.
     EXPECT_EQ(files, (std::vector<std::string>{"a.tar.gz", "broken.lnk", "Editor.LNK",
                                                "notepad.exe", "readme.txt"}));
