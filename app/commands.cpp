@@ -92,6 +92,12 @@ void Commands::launch(int keyNumber) {
     case SlotState::Address:
         break;
     }
+    // Neither route takes a longer address whole (a hand-edited file may hold one): the
+    // shell would cut it or fail, and a DDE item holds far less.
+    if (!ShellRunAction::takes(url)) {
+        warningBox(screen_.window(), ShellRunAction::tooLongText());
+        return;
+    }
     // An address too long for a DDE item could not reach a browser at all: the shell opens
     // it with the default browser instead of the click doing nothing.
     if (!state_.sendAddress || !BrowserDdeClient::fitsAnItem(url)) {

@@ -3,7 +3,9 @@
 #include "platform/files.h"
 #include "platform/settings_file.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
 #include "settings/errors.h"
+#include "settings/text_format.h"
 
 #include <shellapi.h>
 
@@ -62,9 +64,20 @@ void shellOpenItem(HWND owner, const std::string& path) {
                   useFolder ? folder.c_str() : nullptr, SW_SHOWNORMAL);
 }
 
+bool ShellRunAction::takes(const std::string& name) {
+    return widen(name).size() <= kLongestName;
+}
+
+std::string ShellRunAction::tooLongText() {
+    return formatMessage(ui::kMsgAddressTooLong, {std::to_string(kLongestName)});
+}
+
 void ShellRunAction::execute() const {
     if (!enabled()) {
         return;
+    }
+    if (!takes(fileName_)) {
+        throw AppError(tooLongText());
     }
     const std::wstring folder = widen(workingFolder_);
     const auto result = reinterpret_cast<INT_PTR>(

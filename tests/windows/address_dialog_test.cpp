@@ -5,6 +5,7 @@
 #include "app/texts.h"
 #include "dialogs/address_dialog.h"
 #include "platform/cp932_codec.h"
+#include "platform/shell.h"
 #include "platform/text.h"
 #include "tests/windows/support/main_window_fixture.h"
 #include "tests/windows/support/process.h"
@@ -126,7 +127,16 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
             d.setText(Url::kTitleId, " ");
             d.key(VK_RETURN); // not a default button: Enter does not register
         })
-        .dialog([&](const DialogView& d) { d.click(Url::kRegisterId); });
+        .dialog([&](const DialogView& d) {
+            d.setText(Url::kAddressId, "http://" + std::string(ShellRunAction::kLongestName, 'a'));
+            d.click(Url::kRegisterId);
+        })
+        .box(BoxReply::button(IDOK))
+        .dialog([&](const DialogView& d) {
+            EXPECT_EQ(d.focusedId(), Url::kAddressId);
+            d.setText(Url::kAddressId, "http://");
+            d.click(Url::kRegisterId);
+        });
     EXPECT_EQ(run(ui, "mailto:a@b.jp"), " ") << "a blank title is a title";
     EXPECT_EQ(tabOrder,
               (std::vector<int>{Url::kTitleId, Url::kKeepTitleId, Url::kHomePageId, Url::kAddressId,
@@ -135,8 +145,10 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
     EXPECT_EQ(imeOpen, (std::vector<bool>{true, false}));
     EXPECT_EQ(seen, (std::vector<Fields>{
                         {"mailto:", "Title"}, {"mailto:me@b.jp", "Title"}, {"http://", "Title"}}));
-    ASSERT_EQ(ui.boxes().size(), 1u);
+    ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_EQ(ui.boxes()[0].caption + ui.boxes()[0].text, "警告タイトル(ボタン名)が未入力です");
+    EXPECT_EQ(ui.boxes()[1].caption + ui.boxes()[1].text, "警告" + ShellRunAction::tooLongText())
+        << "an address longer than the shell takes is refused";
     EXPECT_EQ(stored, (std::vector<Fields>{{" ", "http://"}}));
 }
 

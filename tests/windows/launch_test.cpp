@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "platform/cp932_codec.h"
 #include "platform/settings_file.h"
+#include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
 #include "settings/text_format.h"
@@ -180,6 +181,16 @@ TEST_F(LaunchTest, ADocumentOnAPathLongerThanMaxPathOpens) {
     pressKey(VK_F2);
     EXPECT_TRUE(test::waitFor([&] { return test::markerStarts(markerLog) == 1; }));
     EXPECT_TRUE(answer.seen().empty());
+}
+
+TEST_F(LaunchTest, AnAddressLongerThanTheShellTakesIsRefusedAndNothingStarts) {
+    addressSlot("http://example.jp/" + std::string(2100, 'a'), false);
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, "警告");
+    EXPECT_EQ(answer.seen()[0].text, ShellRunAction::tooLongText());
 }
 
 TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {
