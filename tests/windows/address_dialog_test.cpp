@@ -70,6 +70,10 @@ class AddressDialogTest : public ::testing::Test {
     }
     test::TempDir dir;
     std::vector<Fields> stored, seen;
+    // No browser answers but the stand-in: Wine's own iexplore would be started by the
+    // Internet Explorer button and answer it.
+    const test::SetAside wineBrowser{"C:\\windows\\system32\\iexplore.exe"};
+    const test::SetAside installedBrowser{"C:\\Program Files\\Internet Explorer\\iexplore.exe"};
 };
 
 TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsRequired) {

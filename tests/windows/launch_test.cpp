@@ -266,6 +266,8 @@ TEST_F(LaunchTest, WithOnlyIexploreServedNetscapeIsTriedAndStartedFirst) {
 }
 
 TEST_F(LaunchTest, NoBrowserAtAllGivesOneWarningAfterBothServices) {
+    // Wine's own iexplore would be started for "Iexplore" and answer.
+    const test::SetAside wineBrowser("C:\\windows\\system32\\iexplore.exe");
     addressSlot(kUrl, true);
     BoxAnswerer answer;
     open();

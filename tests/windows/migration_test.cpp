@@ -36,6 +36,8 @@ class MigrationTest : public test::MainWindowTest {
     }
     std::string oldFolder;
     std::string earlierPath;
+    // The screen opens on the earlier version's default folder, which must not be there.
+    const test::SetAside defaultFolder{"C:\\Program Files\\Velquor\\tarvok1c"};
 };
 
 // The text of the item selected in a tree.
