@@ -258,8 +258,10 @@ TEST_F(AddressDialogTest, LateEmptySilentAndMissingBrowsers) {
 using SlotMenuAddressTest = test::MainWindowTest;
 
 TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithoutItsIcon) {
+    // 1F3's kind 2 opens as a program but is not one to the question.
     const std::string file =
-        "[PG_KIND]\r\n1F2=1\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=Notepad\r\n1F4=Home\r\n\r\n"
+        "[PG_KIND]\r\n1F2=1\r\n1F3=2\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=Notepad\r\n1F3=Two\r\n"
+        "1F4=Home\r\n\r\n"
         "[LINK_PATH]\r\n1F2=C:\\windows\\notepad.exe\r\n\r\n[URL_KIND]\r\n1F2=0\r\n1F4=1\r\n"
         "\r\n[URL]\r\n1F4=mailto:a@b.jp\r\n\r\n";
     writeSettings(file);
@@ -283,7 +285,7 @@ TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithou
     });
     chooseFromSlotMenu(2, kAddressItem);
     chooseFromSlotMenu(2, kAddressItem);
-    for (int slot : {4, 5}) {
+    for (int slot : {3, 4, 5}) {
         ui.dialog([&](const DialogView& d) {
             see(d);
             d.key(VK_ESCAPE);
@@ -296,15 +298,18 @@ TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithou
               replaceQuestion(text::kAskReplaceProgramHead, "Notepad", text::kMenuRegisterAddress));
     EXPECT_NE(ui.boxes()[2].text.find("保存できない文字"), std::string::npos)
         << "a title Shift_JIS cannot hold is refused and the dialog stays open";
-    EXPECT_EQ(opened,
-              (std::vector<Fields>{{"http://", ""}, {"mailto:a@b.jp", "Home"}, {"http://", ""}}));
+    EXPECT_EQ(
+        opened,
+        (std::vector<Fields>{
+            {"http://", ""}, {"http://", "Two"}, {"mailto:a@b.jp", "Home"}, {"http://", ""}}));
     EXPECT_EQ(caption(2), "ホーム");
     EXPECT_FALSE(w.slotButton(2).hasGlyph());
-    EXPECT_EQ(settingsBytes(),
-              "[PG_KIND]\r\n1F2=0\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=" +
-                  systemCodec().encode("ホーム").value() +
-                  "\r\n1F4=Home\r\n\r\n[LINK_PATH]\r\n1F2=\r\n\r\n[URL_KIND]\r\n1F2=1\r\n"
-                  "1F4=1\r\n\r\n[URL]\r\n1F4=mailto:a@b.jp\r\n1F2=http://a.jp/\r\n\r\n");
+    EXPECT_EQ(
+        settingsBytes(),
+        "[PG_KIND]\r\n1F2=0\r\n1F3=2\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=" +
+            systemCodec().encode("ホーム").value() +
+            "\r\n1F3=Two\r\n1F4=Home\r\n\r\n[LINK_PATH]\r\n1F2=\r\n\r\n[URL_KIND]\r\n1F2=1\r\n"
+            "1F4=1\r\n\r\n[URL]\r\n1F4=mailto:a@b.jp\r\n1F2=http://a.jp/\r\n\r\n");
 }
 
 } // namespace

@@ -101,4 +101,19 @@ TEST_F(DropTest, FoldersShortcutsAndLongPathsRegisterWhatTheyOpenWithoutAQuestio
     EXPECT_EQ(stored("1F6").path, dir.file("絵.lnk")) << "a target that is not there: the shortcut";
 }
 
+TEST_F(DropTest, ADropWhileADialogIsOpenIsReleasedAndWritesNothing) {
+    const std::string file = "[AP_NM]\r\n1F4=old\r\n";
+    writeSettings(file);
+    open();
+    test::UiDriver ui;
+    ui.dialog([&](const test::DialogView& d) {
+        test::postDrop(window->hwnd(), centreOf(slot(4)), {"C:\\windows\\notepad.exe"});
+        d.key(VK_ESCAPE);
+    });
+    SendMessageW(window->hwnd(), WM_COMMAND, cmd::kEditPageNames, 0);
+    EXPECT_TRUE(test::settle(window.get()));
+    EXPECT_TRUE(ui.finished());
+    EXPECT_EQ(settingsBytes(), file) << "the dialog may be about to write the same slot";
+}
+
 } // namespace
