@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <thread>
 #include <wrl/client.h>
 
 using namespace tarvok;
@@ -276,6 +277,21 @@ TEST_F(LaunchTest, NoBrowserAtAllGivesOneWarningAfterBothServices) {
     EXPECT_EQ(answer.seen()[0].caption, "警告");
     EXPECT_EQ(answer.seen()[0].text,
               "ブラウザが起動されていません。あるいは\r\nこのソフトでは未対応のブラウザです");
+}
+
+TEST_F(LaunchTest, AKeyPressedWhileABrowserIsAskedIsDropped) {
+    addressSlot(kUrl, true);
+    FakeBrowser netscape(dir.file("netscape.log"), {"netscape"}, "--delay 1000");
+    auto& w = open();
+    // F3, an empty slot, pressed while the launcher waits for the browser's answer.
+    std::thread presser([&] {
+        EXPECT_TRUE(test::waitFor([&] { return netscape.log().size() >= 2; }));
+        test::postKey(w.hwnd(), VK_F3);
+    });
+    pressKey(VK_F4);
+    presser.join();
+    EXPECT_TRUE(test::settle(&w));
+    EXPECT_EQ(beeps, 0) << "the key pressed during the wait was acted on";
 }
 
 TEST_F(LaunchTest, ABrowserThatNeverAnswersReleasesTheWindowAfterTheTimeOut) {
