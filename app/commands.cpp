@@ -114,6 +114,12 @@ void Commands::open(int keyNumber, bool asAdministrator) {
     case SlotState::Address:
         break;
     }
+    // Neither route takes a longer address whole (a hand-edited file may hold one): the
+    // shell would cut it or fail, and a DDE item holds far less.
+    if (!ShellRunAction::takes(url)) {
+        warningBox(screen_.window(), ShellRunAction::tooLongText());
+        return;
+    }
     // An address too long for a DDE item could not reach a browser at all: the shell opens
     // it with the default browser instead of the click doing nothing.
     if (!state_.sendAddress || !BrowserDdeClient::fitsAnItem(url)) {
@@ -146,8 +152,13 @@ void Commands::sendAddressToBrowser(const std::string& url) {
 }
 
 void Commands::registerDrop(int keyNumber, const std::string& dropped) {
-    // The caption is what the shell shows for the item itself, a shortcut included.
-    const std::string caption = shellDisplayName(dropped);
+    // The caption is what the shell shows for the item itself, a shortcut included. Where
+    // the shell shows nothing (Wine, for a path of MAX_PATH or more) the item's own name
+    // stands in, so the button does not look empty while it opens a file.
+    std::string caption = shellDisplayName(dropped);
+    if (caption.empty()) {
+        caption = plainDisplayName(dropped);
+    }
     // A shortcut that cannot be resolved is registered itself: launching it still opens
     // whatever it points to, where an empty path would open nothing.
     const std::string target = isShortcutPath(dropped)

@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/glyph.h"
 #include "platform/message_box.h"
+#include "platform/shell.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
 #include "platform/ui_texts.h"
@@ -174,7 +175,15 @@ void AddressDialog::registerAddress() {
         focusOn(kTitleId);
         return;
     }
-    if (accept(AddressChoice{title, text(kAddressId)})) {
+    // Refused here rather than when the slot is opened: the address is still in the field to
+    // be shortened, and the settings file never holds one that cannot be opened.
+    const std::string address = text(kAddressId);
+    if (!ShellRunAction::takes(address)) {
+        warningBox(hwnd(), ShellRunAction::tooLongText());
+        focusOn(kAddressId);
+        return;
+    }
+    if (accept(AddressChoice{title, address})) {
         end(IDOK);
     }
 }

@@ -7,6 +7,7 @@
 #include <imm.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace tarvok {
 
@@ -191,6 +192,16 @@ LRESULT CALLBACK focusCueSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR, 
 
 void followFocusCues(HWND control) {
     SetWindowSubclass(control, focusCueSubclass, 2, 0);
+}
+
+void discardQueuedInput() {
+    MSG message;
+    for (const auto& [first, last] : {std::pair<UINT, UINT>{WM_KEYFIRST, WM_KEYLAST},
+                                      {WM_MOUSEFIRST, WM_MOUSELAST},
+                                      {WM_NCMOUSEMOVE, WM_NCXBUTTONDBLCLK}}) {
+        while (PeekMessageW(&message, nullptr, first, last, PM_REMOVE)) {
+        }
+    }
 }
 
 } // namespace tarvok

@@ -116,6 +116,9 @@ class RedrawPause {
     HWND control_;
 };
 
+// Drops the keyboard and mouse messages queued for this thread, client and non-client area.
+void discardQueuedInput();
+
 // A window that takes no input until the object goes, with the hourglass over it: for waits
 // that run a message loop of their own (a DDE request), so a click cannot start a second
 // operation inside the first. The focus comes back where it was.
@@ -125,6 +128,10 @@ class InputPause {
         : window_(window), focus_(GetFocus()), wasEnabled_(EnableWindow(window, FALSE) == 0),
           cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
     ~InputPause() {
+        // Wine's wait for a DDE reply runs DDE messages only: a click or key of the meantime
+        // is still queued and would act once the window takes input again. Windows drops
+        // input to a disabled window; so does the pause.
+        discardQueuedInput();
         if (wasEnabled_) {
             EnableWindow(window_, TRUE);
         }

@@ -147,10 +147,9 @@ FolderContent readFolder(const std::string& folder) {
     FolderContent content;
     const DWORD error = forEachEntry(folder, [&](const WIN32_FIND_DATAW& entry) {
         const DWORD a = entry.dwFileAttributes;
+        // Hidden folders are listed too: programs live in ProgramData and AppData.
         if ((a & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            if ((a & FILE_ATTRIBUTE_HIDDEN) == 0) {
-                content.folders.push_back(narrow(entry.cFileName));
-            }
+            content.folders.push_back(narrow(entry.cFileName));
         } else if ((a & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0) {
             content.files.push_back(narrow(entry.cFileName));
         }

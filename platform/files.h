@@ -77,7 +77,7 @@ struct FileStamp {
 };
 std::optional<FileStamp> fileStamp(const std::string& path);
 
-// What the file picker lists of a folder: its subfolders (hidden ones left out) and its
+// What the file picker lists of a folder: all its subfolders, hidden ones included, and its
 // ordinary files (neither folders, hidden nor system files), as read, unsorted.
 struct FolderContent {
     std::vector<std::string> folders;

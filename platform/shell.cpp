@@ -3,7 +3,9 @@
 #include "platform/files.h"
 #include "platform/settings_file.h"
 #include "platform/text.h"
+#include "platform/ui_texts.h"
 #include "settings/errors.h"
+#include "settings/text_format.h"
 
 #include <shellapi.h>
 
@@ -103,9 +105,20 @@ void shellOpenItemAsAdministrator(HWND owner, const std::string& path) {
     }
 }
 
+bool ShellRunAction::takes(const std::string& name) {
+    return widen(name).size() <= kLongestName;
+}
+
+std::string ShellRunAction::tooLongText() {
+    return formatMessage(ui::kMsgAddressTooLong, {std::to_string(kLongestName)});
+}
+
 void ShellRunAction::execute() const {
     if (!enabled()) {
         return;
+    }
+    if (!takes(fileName_)) {
+        throw AppError(tooLongText());
     }
     const std::wstring folder = widen(workingFolder_);
     const auto result = reinterpret_cast<INT_PTR>(

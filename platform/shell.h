@@ -32,8 +32,21 @@ class ShellRunAction {
     const std::string& fileName() const { return fileName_; }
     const std::string& workingFolder() const { return workingFolder_; }
     bool enabled() const { return !fileName_.empty(); }
-    // A shell result of 32 or less raises AppError with the system's text for that code.
+    // A shell result of 32 or less raises AppError with the system's text for that code; a
+    // name the action does not take raises AppError with tooLongText().
     void execute() const;
+
+    // The longest name the action hands to the shell, in UTF-16 code units. Wine 8's shell
+    // copies a name that is no file (an address) behind a 52-character registry path into a
+    // buffer of 1 024: from 972 characters on it overruns the stack and ends the program.
+    // It also cuts the handler's command line short of 1 024 characters, so a longer address
+    // would reach the browser cut; 960 leaves some 60 characters for the handler's own
+    // command (Wine's browser command takes 43). On Windows an address may be longer, but the
+    // same slot must open under both.
+    static constexpr std::size_t kLongestName = 960;
+    static bool takes(const std::string& name);
+    // The refusal of a longer address, naming the limit.
+    static std::string tooLongText();
 
   private:
     std::string fileName_;

@@ -69,7 +69,9 @@ std::optional<std::string> resolveShortcut(const std::string& shortcutPath, HWND
         return std::nullopt;
     }
     target.resize(wcslen(target.c_str()));
-    if (target.empty()) {
+    // A target that is not there is no better than none: Wine hands back the ANSI copy of a
+    // name Shift_JIS cannot hold ("??絵.txt"), a path that names nothing.
+    if (target.empty() || pathKind(narrow(target)) == PathKind::Missing) {
         return std::nullopt;
     }
     return narrow(target);

@@ -33,7 +33,7 @@ UniqueIcon shellSmallIcon(const std::string& path);
 
 // The target of a shortcut file through the shell link object (Resolve with SLR_ANY_MATCH,
 // the given owner for any dialog the shell shows). nullopt when the shortcut cannot be loaded
-// or resolved, or has no file-system target.
+// or resolved, or has no file-system target that exists.
 std::optional<std::string> resolveShortcut(const std::string& shortcutPath, HWND owner);
 
 // Saves a shortcut to `target` at `shortcutPath` (nothing else set). On failure returns the

@@ -18,6 +18,11 @@ inline constexpr char kButtonRegister[] = "登録";
 // A slot renamed or registered with an empty button name.
 inline constexpr char kMsgButtonNameMissing[] = "ボタン名が未入力です";
 
+// A home page or mail address longer than the shell takes, refused when it is registered and
+// when a slot holding one is opened. %s is the longest length, in ASCII digits.
+inline constexpr char kMsgAddressTooLong[] =
+    "ホームページ／メールアドレスが長すぎます\r\n（%s 文字まで）";
+
 // An input/output error of the file system once the file picker has been used.
 inline constexpr char kMsgMediumNotReady[] = "CD-R/RW, ﾌﾛｯﾋﾟｰ等が正常にセットされていません";
 

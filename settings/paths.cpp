@@ -144,4 +144,12 @@ std::string proposedName(std::string_view path) {
     return std::string(name.substr(0, name.size() - extensionOf(name).size()));
 }
 
+std::string plainDisplayName(std::string_view path) {
+    const std::string_view name = fileNameOf(path);
+    if (name.empty()) {
+        return std::string(path);
+    }
+    return isShortcutPath(name) ? proposedName(name) : std::string(name);
+}
+
 } // namespace tarvok

@@ -50,6 +50,11 @@ bool isProgramName(std::string_view name);
 // notepad, a.tar.gz gives a.tar, .profile gives nothing).
 std::string proposedName(std::string_view path);
 
+// The name a dropped item is shown under when the shell has none for it (Wine's shell gives
+// nothing for a path of MAX_PATH or more): its last component, a shortcut without ".lnk",
+// and a path without a last component (a drive root) as it is.
+std::string plainDisplayName(std::string_view path);
+
 // Only ASCII letters fold: every byte of a multibyte UTF-8 character is 0x80 or above, so
 // folding byte by byte never touches one.
 char lowerAscii(char c);

@@ -47,6 +47,7 @@ TEST(PickerOrder, NamesSortWithoutRegardToCase) {
 TEST(PickerDrives, EntriesFollowTheDriveKind) {
     EXPECT_EQ(driveEntry('C', DriveKind::Fixed, "system", ""), "c: [system]");
     EXPECT_EQ(driveEntry('d', DriveKind::CdRom, "", ""), "d: []");
+    EXPECT_EQ(driveEntry('r', DriveKind::RamDisk, "ram", ""), "r: [ram]");
     EXPECT_EQ(driveEntry('z', DriveKind::Network, "x", "\\\\srv\\share"), "z: \\\\srv\\share");
     EXPECT_EQ(driveEntry('a', DriveKind::Removable, "floppy", ""), "a:");
 }

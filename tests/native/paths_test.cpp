@@ -17,6 +17,13 @@ TEST(FileNames, AFileProposesItsNameWithoutTheLastExtension) {
     EXPECT_EQ(proposedName("Accessories"), "Accessories");
 }
 
+TEST(FileNames, AnItemTheShellCannotNameShowsItsLastComponentAndAShortcutNoLnk) {
+    EXPECT_EQ(plainDisplayName("C:\\deep\\ﾒﾓ 表.txt"), "ﾒﾓ 表.txt");
+    EXPECT_EQ(plainDisplayName("C:\\deep\\Editor.LNK"), "Editor");
+    EXPECT_EQ(plainDisplayName("C:\\deep\\tools"), "tools");
+    EXPECT_EQ(plainDisplayName("D:\\"), "D:\\");
+}
+
 TEST(FileNames, ShortcutAndProgramExtensionsIgnoreCase) {
     EXPECT_TRUE(isShortcutPath("C:\\x\\Editor.LNK"));
     EXPECT_FALSE(isShortcutPath("C:\\x.lnk\\a.txt"));

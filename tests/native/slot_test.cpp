@@ -87,6 +87,12 @@ TEST(SlotWriters, RegistrationsWriteTheWholeRecordInOrder) {
               "[LINK_PATH]\r\n1F2=C:\\Windows\\notepad.exe\r\n1F3=\r\n\r\n"
               "[URL_KIND]\r\n1F2=0\r\n1F3=1\r\n\r\n"
               "[URL]\r\n1F2=\r\n1F3=http://example.jp/\r\n\r\n");
+    // An address on a fresh file: its own write order decides the section order.
+    auto a = fresh();
+    registerAddress(a, "1F2", "t", "mailto:a@b.jp");
+    EXPECT_EQ(a.model().serialize(), "[PG_KIND]\r\n1F2=0\r\n\r\n[AP_NM]\r\n1F2=t\r\n\r\n"
+                                     "[LINK_PATH]\r\n1F2=\r\n\r\n[URL_KIND]\r\n1F2=1\r\n\r\n"
+                                     "[URL]\r\n1F2=mailto:a@b.jp\r\n\r\n");
     // Registering the other kind over a slot empties the text of the kind it had.
     registerFolder(s, "1F3", "f", "C:\\Data");
     EXPECT_EQ(readSlot(s, "1F3").url, "");

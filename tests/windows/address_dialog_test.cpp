@@ -5,6 +5,7 @@
 #include "app/texts.h"
 #include "dialogs/address_dialog.h"
 #include "platform/cp932_codec.h"
+#include "platform/shell.h"
 #include "platform/text.h"
 #include "tests/windows/support/main_window_fixture.h"
 #include "tests/windows/support/process.h"
@@ -69,6 +70,10 @@ class AddressDialogTest : public ::testing::Test {
     }
     test::TempDir dir;
     std::vector<Fields> stored, seen;
+    // No browser answers but the stand-in: Wine's own iexplore would be started by the
+    // Internet Explorer button and answer it.
+    const test::SetAside wineBrowser{"C:\\windows\\system32\\iexplore.exe"};
+    const test::SetAside installedBrowser{"C:\\Program Files\\Internet Explorer\\iexplore.exe"};
 };
 
 TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsRequired) {
@@ -126,7 +131,16 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
             d.setText(Url::kTitleId, " ");
             d.key(VK_RETURN); // not a default button: Enter does not register
         })
-        .dialog([&](const DialogView& d) { d.click(Url::kRegisterId); });
+        .dialog([&](const DialogView& d) {
+            d.setText(Url::kAddressId, "http://" + std::string(ShellRunAction::kLongestName, 'a'));
+            d.click(Url::kRegisterId);
+        })
+        .box(BoxReply::button(IDOK))
+        .dialog([&](const DialogView& d) {
+            EXPECT_EQ(d.focusedId(), Url::kAddressId);
+            d.setText(Url::kAddressId, "http://");
+            d.click(Url::kRegisterId);
+        });
     EXPECT_EQ(run(ui, "mailto:a@b.jp"), " ") << "a blank title is a title";
     EXPECT_EQ(tabOrder,
               (std::vector<int>{Url::kTitleId, Url::kKeepTitleId, Url::kHomePageId, Url::kAddressId,
@@ -136,8 +150,10 @@ TEST_F(AddressDialogTest, OpensAsDesignedTheKindReplacesTheAddressAndTheTitleIsR
     EXPECT_EQ(imeOpen, (std::vector<bool>{true, false}));
     EXPECT_EQ(seen, (std::vector<Fields>{
                         {"mailto:", "Title"}, {"mailto:me@b.jp", "Title"}, {"http://", "Title"}}));
-    ASSERT_EQ(ui.boxes().size(), 1u);
+    ASSERT_EQ(ui.boxes().size(), 2u);
     EXPECT_EQ(ui.boxes()[0].caption + ui.boxes()[0].text, "警告タイトル(ボタン名)が未入力です");
+    EXPECT_EQ(ui.boxes()[1].caption + ui.boxes()[1].text, "警告" + ShellRunAction::tooLongText())
+        << "an address longer than the shell takes is refused";
     EXPECT_EQ(stored, (std::vector<Fields>{{" ", "http://"}}));
 }
 
@@ -243,8 +259,10 @@ TEST_F(AddressDialogTest, LateEmptySilentAndMissingBrowsers) {
 using SlotMenuAddressTest = test::MainWindowTest;
 
 TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithoutItsIcon) {
+    // 1F3's kind 2 opens as a program but is not one to the question.
     const std::string file =
-        "[PG_KIND]\r\n1F2=1\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=Notepad\r\n1F4=Home\r\n\r\n"
+        "[PG_KIND]\r\n1F2=1\r\n1F3=2\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=Notepad\r\n1F3=Two\r\n"
+        "1F4=Home\r\n\r\n"
         "[LINK_PATH]\r\n1F2=C:\\windows\\notepad.exe\r\n\r\n[URL_KIND]\r\n1F2=0\r\n1F4=1\r\n"
         "\r\n[URL]\r\n1F4=mailto:a@b.jp\r\n\r\n";
     writeSettings(file);
@@ -268,7 +286,7 @@ TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithou
     });
     chooseFromSlotMenu(2, kAddressItem);
     chooseFromSlotMenu(2, kAddressItem);
-    for (int slot : {4, 5}) {
+    for (int slot : {3, 4, 5}) {
         ui.dialog([&](const DialogView& d) {
             see(d);
             d.key(VK_ESCAPE);
@@ -281,15 +299,18 @@ TEST_F(SlotMenuAddressTest, AProgramSlotAsksFirstAndTheButtonTakesTheTitleWithou
               replaceQuestion(text::kAskReplaceProgramHead, "Notepad", text::kMenuRegisterAddress));
     EXPECT_NE(ui.boxes()[2].text.find("保存できない文字"), std::string::npos)
         << "a title Shift_JIS cannot hold is refused and the dialog stays open";
-    EXPECT_EQ(opened,
-              (std::vector<Fields>{{"http://", ""}, {"mailto:a@b.jp", "Home"}, {"http://", ""}}));
+    EXPECT_EQ(
+        opened,
+        (std::vector<Fields>{
+            {"http://", ""}, {"http://", "Two"}, {"mailto:a@b.jp", "Home"}, {"http://", ""}}));
     EXPECT_EQ(caption(2), "ホーム");
     EXPECT_FALSE(w.slotButton(2).hasGlyph());
-    EXPECT_EQ(settingsBytes(),
-              "[PG_KIND]\r\n1F2=0\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=" +
-                  systemCodec().encode("ホーム").value() +
-                  "\r\n1F4=Home\r\n\r\n[LINK_PATH]\r\n1F2=\r\n\r\n[URL_KIND]\r\n1F2=1\r\n"
-                  "1F4=1\r\n\r\n[URL]\r\n1F4=mailto:a@b.jp\r\n1F2=http://a.jp/\r\n\r\n");
+    EXPECT_EQ(
+        settingsBytes(),
+        "[PG_KIND]\r\n1F2=0\r\n1F3=2\r\n1F4=0\r\n\r\n[AP_NM]\r\n1F2=" +
+            systemCodec().encode("ホーム").value() +
+            "\r\n1F3=Two\r\n1F4=Home\r\n\r\n[LINK_PATH]\r\n1F2=\r\n\r\n[URL_KIND]\r\n1F2=1\r\n"
+            "1F4=1\r\n\r\n[URL]\r\n1F4=mailto:a@b.jp\r\n1F2=http://a.jp/\r\n\r\n");
 }
 
 } // namespace

@@ -75,6 +75,10 @@ TEST_F(DropTest, FoldersShortcutsAndLongPathsRegisterWhatTheyOpenWithoutAQuestio
     test::writeFileBytes(target, "MZ");
     ASSERT_EQ(createShortcut(dir.file("Editor.LNK"), target), std::nullopt);
     test::writeFileBytes(dir.file("broken.lnk"), "not a shortcut");
+    // Wine hands the target back in its ANSI form, "??絵.txt", a path that names nothing.
+    const std::string unholdable = dir.file("한글絵.txt");
+    test::writeFileBytes(unholdable, "x");
+    ASSERT_EQ(createShortcut(dir.file("絵.lnk"), unholdable), std::nullopt);
     const std::string longPath = "C:\\" + std::string(600, 'a') + "\\end.exe";
     open();
     test::UiDriver ui;
@@ -82,6 +86,7 @@ TEST_F(DropTest, FoldersShortcutsAndLongPathsRegisterWhatTheyOpenWithoutAQuestio
     drop(centreOf(slot(3)), {dir.file("Editor.LNK")});
     drop(centreOf(slot(4)), {dir.file("broken.lnk")});
     drop(centreOf(slot(5)), {longPath});
+    drop(centreOf(slot(6)), {dir.file("絵.lnk")});
     EXPECT_EQ(ui.boxes().size(), 0u) << "the address slot is replaced without a question";
     EXPECT_EQ(caption(2), "ﾂｰﾙ 表") << "the folder's name, not its path";
     EXPECT_EQ(stored("1F2").path, folder);
@@ -92,6 +97,23 @@ TEST_F(DropTest, FoldersShortcutsAndLongPathsRegisterWhatTheyOpenWithoutAQuestio
               CSTR_EQUAL);
     EXPECT_EQ(stored("1F4").path, dir.file("broken.lnk")) << "unresolvable: the shortcut itself";
     EXPECT_EQ(stored("1F5").path, longPath);
+    EXPECT_EQ(caption(5), "end.exe") << "the shell shows nothing for a long path: its name";
+    EXPECT_EQ(stored("1F6").path, dir.file("絵.lnk")) << "a target that is not there: the shortcut";
+}
+
+TEST_F(DropTest, ADropWhileADialogIsOpenIsReleasedAndWritesNothing) {
+    const std::string file = "[AP_NM]\r\n1F4=old\r\n";
+    writeSettings(file);
+    open();
+    test::UiDriver ui;
+    ui.dialog([&](const test::DialogView& d) {
+        test::postDrop(window->hwnd(), centreOf(slot(4)), {"C:\\windows\\notepad.exe"});
+        d.key(VK_ESCAPE);
+    });
+    SendMessageW(window->hwnd(), WM_COMMAND, cmd::kEditPageNames, 0);
+    EXPECT_TRUE(test::settle(window.get()));
+    EXPECT_TRUE(ui.finished());
+    EXPECT_EQ(settingsBytes(), file) << "the dialog may be about to write the same slot";
 }
 
 // Drags through OLE, as Explorer and Wine's file manager start them. The thread gets OLE as

@@ -80,7 +80,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     std::vector<std::string> changes;
     picker.onFolderChange([&](const std::string& f) { changes.push_back(f); });
     picker.applyPath(tree + "\\deep\\d1\\");
-    std::vector<std::string> drives, deep, root, files, programs, shortcuts;
+    std::vector<std::string> drives, deep, inTree, root, files, programs, shortcuts;
     std::vector<int> tabOrder;
     int driveShown = -1, current = -1, focus = 0;
     std::string folderName, fileName, otherRoot;
@@ -100,6 +100,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
       })
         .dialog([&](const DialogView& d) {
             folderName = d.text(Picker::kNameId);
+            inTree = d.rows(Picker::kFolderListId);
             files = d.rows(Picker::kFileListId);
             d.clickRow(Picker::kFileListId, rowOf(d, Picker::kFileListId, "a.tar.gz"));
         })
@@ -163,6 +164,10 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
                                 Picker::kDriveBoxId, Picker::kMyDocumentsId, Picker::kDesktopId,
                                 Picker::kFolderListId}));
     EXPECT_EQ(folderName, tree) << "a folder proposes its full path";
+    // Hidden folders too: on Windows ProgramData and AppData are hidden.
+    const std::vector<std::string> subfolders = {"Alpha", "beta", "deep", "hidden folder"};
+    ASSERT_GE(inTree.size(), subfolders.size());
+    EXPECT_TRUE(std::equal(subfolders.begin(), subfolders.end(), inTree.end() - 4));
     // Ordinary files only, sorted; the filters; a file proposes its name.
     EXPECT_EQ(files, (std::vector<std::string>{"a.tar.gz", "broken.lnk", "Editor.LNK",
                                                "notepad.exe", "readme.txt"}));
@@ -320,7 +325,8 @@ TEST_F(FilePickerTest, OpensOnTheDesktopThenWhereItLastWasAndAVanishedFolderGive
     ASSERT_EQ(ui.boxes().size(), 1u);
     EXPECT_EQ(ui.boxes()[0].caption, "情報");
     EXPECT_EQ(ui.boxes()[0].text, "CD-R/RW, ﾌﾛｯﾋﾟｰ等が正常にセットされていません");
-    openPicker(2);
+    // The slot's own file is gone too: the picker opens all the same.
+    openPicker(3);
     EXPECT_TRUE(ui.finished());
     EXPECT_EQ(shownAfterBox, firstShown) << "the opening after the box starts on the desktop";
     EXPECT_EQ(settingsBytes(), stored) << "cancelling writes nothing";

@@ -3,6 +3,7 @@
 #include "app/texts.h"
 #include "platform/cp932_codec.h"
 #include "platform/settings_file.h"
+#include "platform/shell.h"
 #include "platform/text.h"
 #include "platform/unhandled.h"
 #include "settings/text_format.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <shlobj.h>
+#include <thread>
 #include <wrl/client.h>
 
 using namespace tarvok;
@@ -182,6 +184,16 @@ TEST_F(LaunchTest, ADocumentOnAPathLongerThanMaxPathOpens) {
     EXPECT_TRUE(answer.seen().empty());
 }
 
+TEST_F(LaunchTest, AnAddressLongerThanTheShellTakesIsRefusedAndNothingStarts) {
+    addressSlot("http://example.jp/" + std::string(2100, 'a'), false);
+    BoxAnswerer answer;
+    open();
+    pressKey(VK_F4);
+    ASSERT_EQ(answer.seen().size(), 1u);
+    EXPECT_EQ(answer.seen()[0].caption, "警告");
+    EXPECT_EQ(answer.seen()[0].text, ShellRunAction::tooLongText());
+}
+
 TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {
     auto& w = open();
     const auto checked = [&] {
@@ -255,6 +267,8 @@ TEST_F(LaunchTest, WithOnlyIexploreServedNetscapeIsTriedAndStartedFirst) {
 }
 
 TEST_F(LaunchTest, NoBrowserAtAllGivesOneWarningAfterBothServices) {
+    // Wine's own iexplore would be started for "Iexplore" and answer.
+    const test::SetAside wineBrowser("C:\\windows\\system32\\iexplore.exe");
     addressSlot(kUrl, true);
     BoxAnswerer answer;
     open();
@@ -263,6 +277,21 @@ TEST_F(LaunchTest, NoBrowserAtAllGivesOneWarningAfterBothServices) {
     EXPECT_EQ(answer.seen()[0].caption, "警告");
     EXPECT_EQ(answer.seen()[0].text,
               "ブラウザが起動されていません。あるいは\r\nこのソフトでは未対応のブラウザです");
+}
+
+TEST_F(LaunchTest, AKeyPressedWhileABrowserIsAskedIsDropped) {
+    addressSlot(kUrl, true);
+    FakeBrowser netscape(dir.file("netscape.log"), {"netscape"}, "--delay 1000");
+    auto& w = open();
+    // F3, an empty slot, pressed while the launcher waits for the browser's answer.
+    std::thread presser([&] {
+        EXPECT_TRUE(test::waitFor([&] { return netscape.log().size() >= 2; }));
+        test::postKey(w.hwnd(), VK_F3);
+    });
+    pressKey(VK_F4);
+    presser.join();
+    EXPECT_TRUE(test::settle(&w));
+    EXPECT_EQ(beeps, 0) << "the key pressed during the wait was acted on";
 }
 
 TEST_F(LaunchTest, ABrowserThatNeverAnswersReleasesTheWindowAfterTheTimeOut) {

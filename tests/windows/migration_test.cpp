@@ -37,6 +37,8 @@ class MigrationTest : public test::MainWindowTest {
     }
     std::string oldFolder;
     std::string earlierPath;
+    // The screen opens on the earlier version's default folder, which must not be there.
+    const test::SetAside defaultFolder{"C:\\Program Files\\Velquor\\tarvok1c"};
 };
 
 // The text of the item selected in a tree.
@@ -245,6 +247,23 @@ TEST_F(MigrationTest, OnlyYesCopiesEverySlotNameAndOptionThenTheLauncherEnds) {
     EXPECT_EQ(after.find("Other", "kept").value_or(""), "as is");
     EXPECT_EQ(after.find("Form", "LEFT").value_or(""), "120");
     EXPECT_EQ(after.find("Form", "TOP").value_or(""), "90");
+}
+
+TEST_F(MigrationTest, ADataFileGoneWhileTheQuestionWasOpenIsReportedAndNothingIsCopied) {
+    test::writeFileBytes(earlierPath, "[AP_NM]\r\n1F2=new\r\n");
+    writeSettings(kSettings);
+    UiDriver ui;
+    ui.dialog([&](const DialogView& d) { setPathAndRun(d, earlierPath); })
+        .box(BoxReply::button(IDYES), [&] { DeleteFileW(widen(earlierPath).c_str()); })
+        .box(BoxReply::button(IDOK))
+        .dialog([](const DialogView& d) { d.click(IDCANCEL); });
+    auto& w = open();
+    openMigration();
+    EXPECT_TRUE(ui.finished());
+    ASSERT_EQ(ui.boxes().size(), 2u);
+    EXPECT_EQ(ui.boxes()[1].text, missingDataFileWarning(oldFolder));
+    EXPECT_EQ(settingsBytes(), kSettings) << "read as missing it would blank all fifty slots";
+    EXPECT_NE(w.hwnd(), nullptr);
 }
 
 TEST_F(MigrationTest, AnUnwritableSettingsFileKeepsTheScreenOpenAndChangesNothing) {

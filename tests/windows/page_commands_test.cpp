@@ -65,6 +65,7 @@ TEST_F(PageCommandsTest, TheDialogShowsTheNamesInMemoryAndOnlyOkWritesAllFive) {
             EXPECT_EQ(d.focusedId(), Names::kFieldBase + 3) << "back on the refused name";
             EXPECT_EQ(d.text(Names::kFieldBase + 2), "") << "キャンセル and Esc discarded";
             d.setText(Names::kFieldBase + 3, "");
+            d.setText(Names::kFieldBase + 1, "uno");
             d.click(Names::kOkId);
         });
     choose(cmd::kEditPageNames);
@@ -73,9 +74,9 @@ TEST_F(PageCommandsTest, TheDialogShowsTheNamesInMemoryAndOnlyOkWritesAllFive) {
     EXPECT_EQ(settingsBytes(), onDisk);
     choose(cmd::kEditPageNames);
     EXPECT_TRUE(ui.finished());
-    EXPECT_EQ(settingsBytes(), "[PAGE_NM]\r\n1=one\r\n2=\r\n3=\r\n4=" +
+    EXPECT_EQ(settingsBytes(), "[PAGE_NM]\r\n1=uno\r\n2=\r\n3=\r\n4=" +
                                    systemCodec().encode("新しい　名前").value() + "\r\n5=\r\n\r\n");
-    EXPECT_EQ(pageLabel(), "one");
+    EXPECT_EQ(pageLabel(), "uno") << "the page shown takes its new name at once";
     SendMessageW(control(cmd::kToolButtonBase + 4), BM_CLICK, 0, 0);
     EXPECT_EQ(pageLabel(), "新しい　名前");
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <stdexcept>
+#include <utility>
 
 namespace tarvok::test {
 
@@ -53,6 +54,26 @@ TempDir::TempDir() {
 
 TempDir::~TempDir() {
     removeTree(widen(path_));
+}
+
+namespace {
+constexpr char kAsideSuffix[] = ".tarvok-test-aside";
+}
+
+SetAside::SetAside(std::string path) : path_(std::move(path)) {
+    if (!fileExists(path_)) {
+        return;
+    }
+    moved_ = MoveFileExW(widen(path_).c_str(), widen(path_ + kAsideSuffix).c_str(), 0) != 0;
+    if (!moved_) {
+        throw std::runtime_error("cannot set aside " + path_);
+    }
+}
+
+SetAside::~SetAside() {
+    if (moved_) {
+        MoveFileExW(widen(path_ + kAsideSuffix).c_str(), widen(path_).c_str(), 0);
+    }
 }
 
 std::string readFileBytes(const std::string& path) {

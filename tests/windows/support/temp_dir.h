@@ -20,6 +20,21 @@ class TempDir {
     std::string path_;
 };
 
+// While the object lives, a file or folder of the machine is out of the way (renamed beside
+// itself), and afterwards it is back: for tests that need the Wine prefix without something
+// Wine or a user put there. Nothing happens where there is nothing.
+class SetAside {
+  public:
+    explicit SetAside(std::string path);
+    ~SetAside();
+    SetAside(const SetAside&) = delete;
+    SetAside& operator=(const SetAside&) = delete;
+
+  private:
+    std::string path_;
+    bool moved_ = false;
+};
+
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);

@@ -351,18 +351,18 @@ UiDriver::~UiDriver() {
     g_driver = previous_;
 }
 
-UiDriver& UiDriver::box(BoxReply answer) {
-    steps_.push_back({true, answer, {}, {}});
+UiDriver& UiDriver::box(BoxReply answer, std::function<void()> meanwhile) {
+    steps_.push_back({true, answer, {}, {}, std::move(meanwhile)});
     return *this;
 }
 
 UiDriver& UiDriver::dialog(std::function<void(const DialogView&)> act) {
-    steps_.push_back({false, BoxReply::escape(), std::move(act), {}});
+    steps_.push_back({false, BoxReply::escape(), std::move(act), {}, {}});
     return *this;
 }
 
 UiDriver& UiDriver::systemDialog(std::function<void(HWND)> act) {
-    steps_.push_back({false, BoxReply::escape(), {}, std::move(act)});
+    steps_.push_back({false, BoxReply::escape(), {}, std::move(act), {}});
     return *this;
 }
 
@@ -415,6 +415,10 @@ void BoxReply::giveTo(HWND box) const {
     }
 }
 
+bool BoxReply::fits(HWND box) const {
+    return kind_ != Kind::Button || GetDlgItem(box, value_) != nullptr;
+}
+
 void UiDriver::tick() {
     if (actOnSystemDialog()) {
         return;
@@ -446,6 +450,14 @@ void UiDriver::tick() {
         Step step = std::move(steps_.front());
         steps_.erase(steps_.begin());
         if (box) {
+            if (step.meanwhile) {
+                step.meanwhile();
+            }
+            if (!step.answer.fits(window)) {
+                ++unexpected_;
+                fallbackAnswer_.giveTo(window);
+                return;
+            }
             step.answer.giveTo(window);
         } else {
             dialogs_.push_back(windowText(window));

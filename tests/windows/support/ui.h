@@ -97,6 +97,8 @@ class BoxReply {
     static BoxReply key(UINT virtualKey) { return {Kind::Key, static_cast<int>(virtualKey)}; }
     // Posts the answer to the open box, as the mouse or keyboard would deliver it.
     void giveTo(HWND box) const;
+    // Whether the box has what the answer presses (a button of its own).
+    bool fits(HWND box) const;
 
   private:
     enum class Kind { Button, Escape, CloseBox, Key };
@@ -117,8 +119,10 @@ class UiDriver {
     UiDriver(const UiDriver&) = delete;
     UiDriver& operator=(const UiDriver&) = delete;
 
-    // Answers the next message box.
-    UiDriver& box(BoxReply answer);
+    // Answers the next message box; `meanwhile` runs first, while the box is open. A box
+    // without the button the answer names is answered the safe way and counted as unexpected,
+    // so a test fails instead of waiting on it.
+    UiDriver& box(BoxReply answer, std::function<void()> meanwhile = {});
     UiDriver& dialog(std::function<void(const DialogView&)> act);
     // Acts on the next dialog of this thread that is not ours, such as the shell's folder
     // browser.
@@ -141,6 +145,7 @@ class UiDriver {
         BoxReply answer;
         std::function<void(const DialogView&)> act;
         std::function<void(HWND)> actOnSystem;
+        std::function<void()> meanwhile;
     };
     bool actOnSystemDialog();
     static void CALLBACK onTimer(HWND, UINT, UINT_PTR, DWORD);
