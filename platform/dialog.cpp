@@ -77,9 +77,16 @@ void Dialog::setCaption(const std::string& caption) {
 int Dialog::showModal(HWND owner) {
     registerDialogClass(frame_.windowClass);
     const std::vector<WORD> tpl = emptyTemplate(frame_.windowClass);
+    // The control that had the keyboard gets it back when the dialog closes, not its window:
+    // the menu key and Tab then carry on from where the user was.
+    const HWND focus = GetFocus();
     const INT_PTR result = DialogBoxIndirectParamW(
         GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), owner,
         procedure, reinterpret_cast<LPARAM>(this));
+    if (focus != nullptr && IsWindow(focus) && IsWindowVisible(focus) &&
+        IsWindowEnabled(GetAncestor(focus, GA_ROOT))) {
+        SetFocus(focus);
+    }
     return result <= 0 ? IDCANCEL : static_cast<int>(result);
 }
 
