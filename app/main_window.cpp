@@ -76,11 +76,14 @@ void MainWindow::onCreate() {
     state_.page = kFirstPage;
     SetMenu(hwnd_, makeMenuBar()); // the window owns and destroys its menu bar
     accelerators_ = makeAccelerators();
-    pageBar_.create(hwnd_);
-    pageLabel_.create(hwnd_);
-    slots_.create(hwnd_);
+    // Every part is made where it belongs at the window's DPI, in its fonts.
+    dpi_ = windowDpi(hwnd_);
+    sizeClientArea(hwnd_, {scale(layout::kClientWidth, dpi_), scale(layout::kClientHeight, dpi_)},
+                   dpi_);
+    pageBar_.create(hwnd_, dpi_);
+    pageLabel_.create(hwnd_, dpi_);
+    slots_.create(hwnd_, dpi_);
     drops_.attach(hwnd_);
-    layout(windowDpi(hwnd_));
     // Focus frames stay hidden until the keyboard is used, as everywhere in Windows.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
 

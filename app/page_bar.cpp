@@ -46,32 +46,48 @@ void registerToolBarClass() {
 
 // A label of the bar at its design place and at least as wide as its letters: glyphs do not grow
 // exactly with the DPI, and "→F12" needs more than the design's 29 pixels already at 96 DPI.
-// A trailing blank is spacing, not a letter to show.
-void placeLabel(HWND label, const Box& design, HFONT font, UINT dpi) {
-    std::wstring letters = widen(windowText(label));
+// A trailing blank is spacing, not a letter to show. `dc` has the label font selected.
+RECT labelBounds(HDC dc, const char* text, const Box& design, UINT dpi) {
+    std::wstring letters = widen(text);
     letters.erase(letters.find_last_not_of(L' ') + 1);
-    MoveWindow(label, scale(design.left, dpi), scale(design.top, dpi),
-               std::max(scale(design.width, dpi), textWidth(label, font, letters)),
-               scale(design.height, dpi), TRUE);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, letters.c_str(), static_cast<int>(letters.size()), &size);
+    RECT r = scaledRect(design, dpi);
+    r.right = r.left + std::max<int>(r.right - r.left, size.cx);
+    return r;
+}
+
+RECT buttonBounds(int page, UINT dpi) {
+    return scaledRect({layout::kToolButtonLeft[page - kFirstPage], layout::kToolRowTop,
+                       layout::kToolButtonWidth, layout::kToolRowHeight},
+                      dpi);
 }
 
 } // namespace
 
-void PageBar::create(HWND parent) {
+void PageBar::create(HWND parent, UINT dpi) {
     registerToolBarClass();
-    bar_ =
-        makeChild(parent, kToolBarClass, "", WS_CLIPCHILDREN, cmd::kToolBar, WS_EX_CONTROLPARENT);
-    previousLabel_ = makeChild(bar_, L"STATIC", text::kToolLabelPrevious,
-                               SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, cmd::kToolLabelPrevious);
+    buttonFont_ = uiFont(layout::kFontToolBar, false, dpi);
+    labelFont_ = uiFont(layout::kFontToolLabel, false, dpi);
+    bar_ = makeChild(parent, kToolBarClass, "", WS_CLIPCHILDREN, cmd::kToolBar,
+                     scaledRect(layout::kToolBar, dpi), nullptr, WS_EX_CONTROLPARENT);
+    const WindowDc dc(bar_);
+    const Selection font(dc.get(), labelFont_.get());
+    constexpr DWORD kLabelStyle = SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX;
+    previousLabel_ =
+        makeChild(bar_, L"STATIC", text::kToolLabelPrevious, kLabelStyle, cmd::kToolLabelPrevious,
+                  labelBounds(dc.get(), text::kToolLabelPrevious, layout::kToolLabelPrevious, dpi),
+                  labelFont_.get());
     for (int page = kFirstPage; page <= kLastPage; ++page) {
         const DWORD style = BS_AUTORADIOBUTTON | BS_PUSHLIKE | (page == kFirstPage ? WS_GROUP : 0);
         HWND& button = buttons_[static_cast<std::size_t>(page - kFirstPage)];
-        button =
-            makeChild(bar_, L"BUTTON", std::to_string(page), style, cmd::kToolButtonBase + page);
+        button = makeChild(bar_, L"BUTTON", std::to_string(page), style,
+                           cmd::kToolButtonBase + page, buttonBounds(page, dpi), buttonFont_.get());
         followFocusCues(button);
     }
-    nextLabel_ = makeChild(bar_, L"STATIC", text::kToolLabelNext,
-                           SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, cmd::kToolLabelNext);
+    nextLabel_ = makeChild(bar_, L"STATIC", text::kToolLabelNext, kLabelStyle, cmd::kToolLabelNext,
+                           labelBounds(dc.get(), text::kToolLabelNext, layout::kToolLabelNext, dpi),
+                           labelFont_.get());
     press(kFirstPage);
 }
 
@@ -79,17 +95,27 @@ void PageBar::layout(UINT dpi) {
     buttonFont_ = uiFont(layout::kFontToolBar, false, dpi);
     labelFont_ = uiFont(layout::kFontToolLabel, false, dpi);
     moveTo(bar_, layout::kToolBar, dpi);
-    setFont(previousLabel_, labelFont_.get());
-    placeLabel(previousLabel_, layout::kToolLabelPrevious, labelFont_.get(), dpi);
-    for (std::size_t i = 0; i < buttons_.size(); ++i) {
-        moveTo(buttons_[i],
-               {layout::kToolButtonLeft[i], layout::kToolRowTop, layout::kToolButtonWidth,
-                layout::kToolRowHeight},
-               dpi);
-        setFont(buttons_[i], buttonFont_.get());
+    const WindowDc dc(bar_);
+    const Selection font(dc.get(), labelFont_.get());
+    struct Label {
+        HWND window;
+        const char* text;
+        Box design;
+    };
+    for (const Label& l :
+         {Label{previousLabel_, text::kToolLabelPrevious, layout::kToolLabelPrevious},
+          Label{nextLabel_, text::kToolLabelNext, layout::kToolLabelNext}}) {
+        const auto& [label, text, design] = l;
+        setFont(label, labelFont_.get());
+        const RECT r = labelBounds(dc.get(), text, design, dpi);
+        MoveWindow(label, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
-    setFont(nextLabel_, labelFont_.get());
-    placeLabel(nextLabel_, layout::kToolLabelNext, labelFont_.get(), dpi);
+    for (int page = kFirstPage; page <= kLastPage; ++page) {
+        HWND button = buttons_[static_cast<std::size_t>(page - kFirstPage)];
+        const RECT r = buttonBounds(page, dpi);
+        MoveWindow(button, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+        setFont(button, buttonFont_.get());
+    }
 }
 
 void PageBar::press(int page) {

@@ -12,7 +12,8 @@ namespace tarvok {
 // Its buttons report their clicks to the main window as commands kToolButtonBase + page.
 class PageBar {
   public:
-    void create(HWND parent);
+    void create(HWND parent, UINT dpi);
+    // The window moved to a monitor of another DPI.
     void layout(UINT dpi);
     HWND hwnd() const { return bar_; }
     bool contains(HWND control) const { return control != nullptr && GetParent(control) == bar_; }

@@ -17,10 +17,13 @@ namespace {
 constexpr COLORREF kPageNameColour = RGB(128, 128, 128);
 }
 
-void PageLabel::create(HWND parent) {
+void PageLabel::create(HWND parent, UINT dpi) {
     parent_ = parent;
+    dpi_ = dpi;
+    font_ = uiFont(layout::kFontPageName, true, dpi);
+    // Placed by fit() once it shows a name.
     label_ = makeChild(parent, L"STATIC", text::kPageNameDesign, SS_OWNERDRAW | SS_NOTIFY,
-                       cmd::kPageNameLabel);
+                       cmd::kPageNameLabel, scaledRect(layout::kPageName, dpi), font_.get());
 }
 
 void PageLabel::layout(UINT dpi) {

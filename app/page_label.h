@@ -13,7 +13,8 @@ namespace tarvok {
 // the left and ends in "…", with the whole name in a tooltip.
 class PageLabel {
   public:
-    void create(HWND parent);
+    void create(HWND parent, UINT dpi);
+    // The window moved to a monitor of another DPI.
     void layout(UINT dpi);
     HWND hwnd() const { return label_; }
     void show(const std::string& name);

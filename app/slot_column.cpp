@@ -28,32 +28,51 @@ std::string spokenName(int keyNumber, const std::string& caption) {
 }
 } // namespace
 
-void SlotColumn::create(HWND parent) {
+void SlotColumn::makeFonts(UINT dpi) {
+    dpi_ = dpi;
+    buttonFont_ = uiFont(layout::kFontWindow, false, dpi);
+    keyLabelFont_ = uiFont(layout::kFontKeyLabel, true, dpi);
+}
+
+// The key label is as wide as its text and keeps its right edge 4 pixels left of the buttons.
+// `dc` has the label font selected.
+RECT SlotColumn::keyLabelBounds(HDC dc, int keyNumber) const {
+    const std::wstring text = widen(keyLabelText(keyNumber));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const int right = scale(layout::kKeyLabelRight, dpi_);
+    const int top =
+        scale(layout::kKeyLabelTop + layout::kSlotPitch * (keyNumber - kFirstKeyNumber), dpi_);
+    return {right - size.cx, top, right, top + scale(layout::kKeyLabelHeight, dpi_)};
+}
+
+void SlotColumn::create(HWND parent, UINT dpi) {
+    makeFonts(dpi);
+    const WindowDc dc(parent);
+    const Selection font(dc.get(), keyLabelFont_.get());
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        button(n).create(parent, cmd::kSlotButtonBase + n, "", SpeedButton::Focus::Takes);
-        annotateAccessible(button(n).hwnd(),
-                           {.name = [n](HWND slot) { return spokenName(n, windowText(slot)); }});
-        keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] = makeChild(
-            parent, L"STATIC", keyLabelText(n), SS_RIGHT | SS_NOPREFIX, cmd::kKeyLabelBase + n);
+        button(n).create(parent, cmd::kSlotButtonBase + n, "", SpeedButton::Focus::Takes,
+                         scaledRect(layout::slotBox(n - kFirstKeyNumber), dpi), buttonFont_.get());
+        annotateAccessible(button(n).hwnd(), {.name = [this, n](HWND) {
+                               return spokenName(n, button(n).caption());
+                           }});
+        keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] =
+            makeChild(parent, L"STATIC", keyLabelText(n), SS_RIGHT | SS_NOPREFIX,
+                      cmd::kKeyLabelBase + n, keyLabelBounds(dc.get(), n), keyLabelFont_.get());
     }
 }
 
 void SlotColumn::layout(UINT dpi) {
-    dpi_ = dpi;
-    buttonFont_ = uiFont(layout::kFontWindow, false, dpi);
-    keyLabelFont_ = uiFont(layout::kFontKeyLabel, true, dpi);
+    makeFonts(dpi);
+    const WindowDc dc(button(kFirstKeyNumber).hwnd());
+    const Selection font(dc.get(), keyLabelFont_.get());
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        const int index = n - kFirstKeyNumber;
-        moveTo(button(n).hwnd(), layout::slotBox(index), dpi);
+        moveTo(button(n).hwnd(), layout::slotBox(n - kFirstKeyNumber), dpi);
         setFont(button(n).hwnd(), buttonFont_.get());
-        // The key label is as wide as its text and keeps its right edge 4 pixels left of
-        // the buttons.
-        HWND label = keyLabels_[static_cast<std::size_t>(index)];
+        HWND label = keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)];
         setFont(label, keyLabelFont_.get());
-        const int width = textWidth(label, keyLabelFont_.get(), widen(keyLabelText(n)));
-        MoveWindow(label, scale(layout::kKeyLabelRight, dpi) - width,
-                   scale(layout::kKeyLabelTop + layout::kSlotPitch * index, dpi), width,
-                   scale(layout::kKeyLabelHeight, dpi), TRUE);
+        const RECT r = keyLabelBounds(dc.get(), n);
+        MoveWindow(label, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
     }
 }
 
@@ -67,7 +86,7 @@ int SlotColumn::keyNumberOf(HWND control) const {
 }
 
 std::string SlotColumn::caption(int keyNumber) const {
-    return windowText(button(keyNumber).hwnd());
+    return button(keyNumber).caption();
 }
 
 void SlotColumn::show(int keyNumber, const std::string& caption, const std::string& glyphPath) {

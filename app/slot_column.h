@@ -18,7 +18,8 @@ namespace tarvok {
 // The ten slot buttons F2 to F11 and their key labels Ｆ2 to Ｆ11: what a page shows.
 class SlotColumn {
   public:
-    void create(HWND parent);
+    void create(HWND parent, UINT dpi);
+    // The window moved to a monitor of another DPI.
     void layout(UINT dpi);
 
     SpeedButton& button(int keyNumber) {
@@ -47,6 +48,9 @@ class SlotColumn {
     bool draw(const DRAWITEMSTRUCT& item) const;
 
   private:
+    void makeFonts(UINT dpi);
+    RECT keyLabelBounds(HDC dc, int keyNumber) const;
+
     std::array<SpeedButton, 10> buttons_;
     std::array<HWND, 10> keyLabels_{};
     UniqueFont buttonFont_, keyLabelFont_;

@@ -37,6 +37,24 @@ HWND makeChild(HWND parent, const wchar_t* cls, const std::string& text, DWORD s
                            GetModuleHandleW(nullptr), nullptr);
 }
 
+HWND makeChild(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, int id,
+               const RECT& bounds, HFONT font, DWORD exStyle) {
+    HWND child = CreateWindowExW(
+        exStyle, cls, widen(text).c_str(), WS_CHILD | WS_VISIBLE | style, bounds.left, bounds.top,
+        bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (font != nullptr) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return child;
+}
+
+RECT scaledRect(const Box& box, UINT dpi) {
+    const int left = scale(box.left, dpi);
+    const int top = scale(box.top, dpi);
+    return {left, top, left + scale(box.width, dpi), top + scale(box.height, dpi)};
+}
+
 void moveTo(HWND child, const Box& box, UINT dpi) {
     MoveWindow(child, scale(box.left, dpi), scale(box.top, dpi), scale(box.width, dpi),
                scale(box.height, dpi), TRUE);

@@ -25,6 +25,12 @@ UniqueFont pointFont(int points, UINT dpi, const wchar_t* face = kUiFace);
 
 HWND makeChild(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, int id,
                DWORD exStyle = 0);
+// A child made where it belongs, in its font: placed and dressed afterwards it would take a
+// round of messages more each, through whatever subclasses it has by then.
+HWND makeChild(HWND parent, const wchar_t* cls, const std::string& text, DWORD style, int id,
+               const RECT& bounds, HFONT font, DWORD exStyle = 0);
+// A design box scaled to `dpi`, in device pixels.
+RECT scaledRect(const Box& box, UINT dpi);
 // Places a child at a design box scaled to `dpi`.
 void moveTo(HWND child, const Box& box, UINT dpi);
 void setFont(HWND window, HFONT font);

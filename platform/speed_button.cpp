@@ -42,14 +42,24 @@ class Canvas {
 } // namespace
 
 void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus focus) {
+    create(parent, id, caption, focus, RECT{}, nullptr);
+}
+
+void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus focus,
+                         const RECT& bounds, HFONT font) {
     focus_ = focus;
     // In the tab order either way: a button the mouse leaves the focus beside is still one the
     // keyboard reaches, each a group of its own as push buttons are.
     const DWORD style = BS_OWNERDRAW | WS_TABSTOP | (focus == Focus::Keeps ? WS_GROUP : 0);
-    hwnd_ = makeChild(parent, L"BUTTON", caption, style, id);
+    hwnd_ = makeChild(parent, L"BUTTON", caption, style, id, bounds, font);
     caption_ = widen(caption);
+    font_ = font;
     SetPropW(hwnd_, kProperty, this);
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::string SpeedButton::caption() const {
+    return narrow(caption_);
 }
 
 const SpeedButton* SpeedButton::of(HWND button) {

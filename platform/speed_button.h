@@ -24,7 +24,11 @@ class SpeedButton {
     SpeedButton& operator=(const SpeedButton&) = delete;
 
     void create(HWND parent, int id, const std::string& caption, Focus focus);
+    // Made where it belongs, in its font.
+    void create(HWND parent, int id, const std::string& caption, Focus focus, const RECT& bounds,
+                HFONT font);
     HWND hwnd() const { return hwnd_; }
+    std::string caption() const;
 
     // Caption and glyph (none when null) in one change, painted once.
     void show(const std::string& caption, std::shared_ptr<const Glyph> glyph);
