@@ -16,6 +16,8 @@
 
 #include <windowsx.h>
 
+#include <exception>
+
 namespace tarvok {
 
 namespace {
@@ -53,9 +55,15 @@ HWND MainWindow::create() {
     registerTopLevelClass(kMainWindowClass, windowProcFor<MainWindow>);
     RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
     AdjustWindowRectEx(&frame, kMainStyle, TRUE, 0);
+    // The window owns and destroys its menu bar; made with the window, the frame is laid out
+    // once.
+    HMENU menuBar = makeMenuBar();
     CreateWindowExW(0, kMainWindowClass, widen(text::kAppTitle).c_str(), kMainStyle,
                     layout::kDesignLeft, layout::kDesignTop, frame.right - frame.left,
-                    frame.bottom - frame.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                    frame.bottom - frame.top, nullptr, menuBar, GetModuleHandleW(nullptr), this);
+    if (hwnd_ == nullptr) {
+        DestroyMenu(menuBar);
+    }
     return hwnd_;
 }
 
@@ -72,46 +80,51 @@ void MainWindow::show(int showCommand) {
 }
 
 void MainWindow::onCreate() {
-    SetWindowTextW(hwnd_, widen(text::kAppTitle).c_str());
     state_.page = kFirstPage;
-    SetMenu(hwnd_, makeMenuBar()); // the window owns and destroys its menu bar
     accelerators_ = makeAccelerators();
-    // Every part is made where it belongs at the window's DPI, in its fonts.
+    // Every part is made where it belongs at the window's DPI, in its fonts, and the slot
+    // buttons with their captions: the file is read first.
     dpi_ = windowDpi(hwnd_);
     sizeClientArea(hwnd_, {scale(layout::kClientWidth, dpi_), scale(layout::kClientHeight, dpi_)},
                    dpi_);
+    const Settings* settings = nullptr;
+    std::exception_ptr unread;
+    try {
+        settings = &store_.read();
+        takeNamesAndOption(*settings);
+    } catch (...) {
+        unread = std::current_exception();
+    }
     pageBar_.create(hwnd_, dpi_);
     pageLabel_.create(hwnd_, dpi_);
-    slots_.create(hwnd_, dpi_);
+    slots_.create(hwnd_, dpi_, settings, state_.page);
     drops_.attach(hwnd_);
     // Focus frames stay hidden until the keyboard is used, as everywhere in Windows.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
-
-    try {
-        const Settings& settings = store_.read();
-        takeNamesAndOption(settings);
-        startSummonKey(readSummonKey(settings));
-        const WindowPosition position = readWindowPosition(settings);
+    showPageName();
+    if (settings != nullptr) {
+        startSummonKey(readSummonKey(*settings));
+        const WindowPosition position = readWindowPosition(*settings);
         placeWindowAt(hwnd_, {position.left, position.top});
-        showPageName();
-        slots_.fill(settings, state_.page, true);
-    } catch (const std::exception& e) {
-        // The user still gets a working window: page 1, blank buttons, key labels, at the
-        // default position. What the file holds is taken as soon as it can be read.
-        store_.startedUnread([this](const Settings& settings) {
-            takeNamesAndOption(settings);
-            startSummonKey(readSummonKey(settings));
-            showPageName();
-            // The buttons of the page shown are still blank from the start: filled once the
-            // operation that read the file has ended.
-            PostMessageW(hwnd_, kMsgRefreshPage, 0, 0);
-        });
-        startSummonKey({kDefaultSummonKey, {}});
-        reportUnhandledError(hwnd_, e);
-        placeWindowAt(hwnd_, {kDefaultWindowPos, kDefaultWindowPos});
-        showPageName();
-        slots_.clear();
+        return;
     }
+    // The user still gets a working window: page 1, blank buttons, key labels, at the default
+    // position. What the file holds is taken as soon as it can be read.
+    store_.startedUnread([this](const Settings& file) {
+        takeNamesAndOption(file);
+        startSummonKey(readSummonKey(file));
+        showPageName();
+        // The buttons of the page shown are still blank from the start: filled once the
+        // operation that read the file has ended.
+        PostMessageW(hwnd_, kMsgRefreshPage, 0, 0);
+    });
+    startSummonKey({kDefaultSummonKey, {}});
+    try {
+        std::rethrow_exception(unread);
+    } catch (const std::exception& e) {
+        reportUnhandledError(hwnd_, e);
+    }
+    placeWindowAt(hwnd_, {kDefaultWindowPos, kDefaultWindowPos});
 }
 
 // What the window needs only once it is on the screen. The shell's first icon costs more than

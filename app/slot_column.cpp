@@ -26,6 +26,10 @@ std::string spokenName(int keyNumber, const std::string& caption) {
     return caption.empty() ? formatMessage(text::kEmptySlotSpoken, {key})
                            : formatMessage(text::kSlotSpoken, {key, caption});
 }
+// An empty slot shows nothing, whatever name a hand-edited file gives it.
+std::string shownCaption(const SlotRecord& record) {
+    return record.state() == SlotState::Empty ? std::string{} : record.caption;
+}
 } // namespace
 
 void SlotColumn::makeFonts(UINT dpi) {
@@ -46,12 +50,19 @@ RECT SlotColumn::keyLabelBounds(HDC dc, int keyNumber) const {
     return {right - size.cx, top, right, top + scale(layout::kKeyLabelHeight, dpi_)};
 }
 
-void SlotColumn::create(HWND parent, UINT dpi) {
+void SlotColumn::create(HWND parent, UINT dpi, const Settings* settings, int page) {
     makeFonts(dpi);
     const WindowDc dc(parent);
     const Selection font(dc.get(), keyLabelFont_.get());
+    pendingGlyphs_.clear();
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
-        button(n).create(parent, cmd::kSlotButtonBase + n, "", SpeedButton::Focus::Takes,
+        const SlotRecord record =
+            settings != nullptr ? readSlot(*settings, slotKey(page, n)) : SlotRecord{};
+        if (record.state() == SlotState::Program) {
+            pendingGlyphs_.emplace_back(n, record.path);
+        }
+        button(n).create(parent, cmd::kSlotButtonBase + n, shownCaption(record),
+                         SpeedButton::Focus::Takes,
                          scaledRect(layout::slotBox(n - kFirstKeyNumber), dpi), buttonFont_.get());
         annotateAccessible(button(n).hwnd(), {.name = [this, n](HWND) {
                                return spokenName(n, button(n).caption());
@@ -97,22 +108,12 @@ bool SlotColumn::fill(const Settings& settings, int page, bool deferGlyphs) {
     pendingGlyphs_.clear();
     for (int n = kFirstKeyNumber; n <= kLastKeyNumber; ++n) {
         const SlotRecord record = readSlot(settings, slotKey(page, n));
-        switch (record.state()) {
-        case SlotState::Program:
-            if (deferGlyphs) {
-                button(n).show(record.caption, nullptr);
-                pendingGlyphs_.emplace_back(n, record.path);
-            } else {
-                button(n).show(record.caption, glyphs_.glyphFor(record.path));
-            }
-            break;
-        case SlotState::Address:
-            button(n).show(record.caption, nullptr);
-            break;
-        case SlotState::Empty:
-            button(n).show("", nullptr);
-            break;
+        const bool program = record.state() == SlotState::Program;
+        if (program && deferGlyphs) {
+            pendingGlyphs_.emplace_back(n, record.path);
         }
+        button(n).show(shownCaption(record),
+                       program && !deferGlyphs ? glyphs_.glyphFor(record.path) : nullptr);
     }
     return !pendingGlyphs_.empty();
 }

@@ -18,7 +18,9 @@ namespace tarvok {
 // The ten slot buttons F2 to F11 and their key labels Ｆ2 to Ｆ11: what a page shows.
 class SlotColumn {
   public:
-    void create(HWND parent, UINT dpi);
+    // The buttons are made showing the page's captions (blank without `settings`); their glyphs
+    // wait for fillGlyphs(): the shell's first icon costs more than the rest of the start-up.
+    void create(HWND parent, UINT dpi, const Settings* settings, int page);
     // The window moved to a monitor of another DPI.
     void layout(UINT dpi);
 

@@ -41,6 +41,11 @@ void placeWindowAt(HWND window, POINT position) {
 }
 
 void sizeClientArea(HWND window, SIZE client, UINT dpi) {
+    RECT now{};
+    GetClientRect(window, &now);
+    if (now.right - now.left == client.cx && now.bottom - now.top == client.cy) {
+        return; // made at the right size already: no round of moves and messages
+    }
     RECT frame{0, 0, client.cx, client.cy};
     adjustWindowRectForDpi(frame, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
                            GetMenu(window) != nullptr,
