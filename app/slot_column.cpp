@@ -64,9 +64,8 @@ void SlotColumn::create(HWND parent, UINT dpi, const Settings* settings, int pag
         button(n).create(parent, cmd::kSlotButtonBase + n, shownCaption(record),
                          SpeedButton::Focus::Takes,
                          scaledRect(layout::slotBox(n - kFirstKeyNumber), dpi), buttonFont_.get());
-        annotateAccessible(button(n).hwnd(), {.name = [this, n](HWND) {
-                               return spokenName(n, button(n).caption());
-                           }});
+        button(n).annotate(
+            {.name = [this, n](HWND) { return spokenName(n, button(n).caption()); }});
         keyLabels_[static_cast<std::size_t>(n - kFirstKeyNumber)] =
             makeChild(parent, L"STATIC", keyLabelText(n), SS_RIGHT | SS_NOPREFIX,
                       cmd::kKeyLabelBase + n, keyLabelBounds(dc.get(), n), keyLabelFont_.get());

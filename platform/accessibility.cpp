@@ -219,6 +219,14 @@ LRESULT CALLBACK annotationSubclass(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR
 
 } // namespace
 
+LRESULT answerAccessibleRequest(HWND window, WPARAM flags, LPARAM objectId,
+                                const std::shared_ptr<const AccessibleAnnotation>& annotation) {
+    if (static_cast<DWORD>(objectId) != static_cast<DWORD>(OBJID_CLIENT) || !annotation) {
+        return 0;
+    }
+    return answerObjectRequest(window, flags, annotation);
+}
+
 void annotateAccessible(HWND window, AccessibleAnnotation annotation) {
     auto shared = std::make_shared<const AccessibleAnnotation>(std::move(annotation));
     // The property finds an annotation to replace; messages find it through the subclass.

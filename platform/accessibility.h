@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace tarvok {
@@ -23,6 +24,12 @@ struct AccessibleAnnotation {
 // through the thread's COM apartment: without one the window keeps the system's answers. A
 // second call replaces the first.
 void annotateAccessible(HWND window, AccessibleAnnotation annotation);
+
+// For a window whose procedure is ours already: its WM_GETOBJECT answered with the system's
+// object amended by `annotation`, or 0 to leave the request to the default procedure. Saves
+// the subclass annotateAccessible adds, and the cost it puts on every message.
+LRESULT answerAccessibleRequest(HWND window, WPARAM flags, LPARAM objectId,
+                                const std::shared_ptr<const AccessibleAnnotation>& annotation);
 
 // A fixed accessible name: for a field without a label just before it, or a list, list view
 // or drop-down list (Wine's objects for those take no name from their label).

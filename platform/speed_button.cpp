@@ -256,6 +256,11 @@ LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, U
             return 0;
         }
         break;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = answerAccessibleRequest(h, w, l, self->annotation_)) {
+            return answer;
+        }
+        break;
     case WM_SETFONT:
         self->font_ = reinterpret_cast<HFONT>(w);
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/accessibility.h"
 #include "platform/glyph.h"
 
 #include <windows.h>
@@ -44,6 +45,11 @@ class SpeedButton {
     void showHot(bool hot);
     bool hot() const { return hot_; }
 
+    // What a screen reader is told of the button on top of what the system says of it.
+    void annotate(AccessibleAnnotation annotation) {
+        annotation_ = std::make_shared<const AccessibleAnnotation>(std::move(annotation));
+    }
+
     // The speed button behind a window; null for any other window.
     static const SpeedButton* of(HWND button);
 
@@ -62,6 +68,7 @@ class SpeedButton {
     std::wstring caption_;
     HFONT font_ = nullptr; // as last set, for the same reason
     std::shared_ptr<const Glyph> glyph_;
+    std::shared_ptr<const AccessibleAnnotation> annotation_;
     Focus focus_ = Focus::Takes;
     int margin_ = 3;
     bool hot_ = false;
