@@ -24,7 +24,25 @@ Commands::Commands(LauncherScreen& screen, SlotStore& store, LauncherState& stat
 }
 
 void Commands::run(int commandId, int slotMenuKey) {
+    // F2 to F11 and Ctrl+Shift with them; F1 and F12 turn the page.
+    const int functionKey = commandId - cmd::kFunctionKeyBase;
+    if (functionKey == VK_F1) {
+        return turnPage(previousPage(state_.page));
+    }
+    if (functionKey == VK_F12) {
+        return turnPage(nextPage(state_.page));
+    }
+    if (functionKey >= VK_F2 && functionKey <= VK_F11) {
+        return launch(functionKey - VK_F1 + 1);
+    }
+    if (const int administratorKey = commandId - cmd::kAdministratorKeyBase;
+        administratorKey >= VK_F2 && administratorKey <= VK_F11) {
+        return launchAsAdministrator(administratorKey - VK_F1 + 1);
+    }
     switch (commandId) {
+    case cmd::kCloseLauncher:
+        SendMessageW(screen_.window(), WM_CLOSE, 0, 0);
+        return;
     case cmd::kOpenControlPanel:
         return openControlPanel();
     case cmd::kOpenCommandPrompt:
@@ -71,6 +89,14 @@ std::string Commands::slotKeyOf(int keyNumber) const {
 void Commands::catchUpOnUnreadStart() {
     if (store_.unread()) {
         (void)store_.read();
+    }
+}
+
+void Commands::turnPage(const PageTurn& turn) {
+    if (turn.beep) {
+        beep();
+    } else {
+        screen_.turnTo(turn.page);
     }
 }
 

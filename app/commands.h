@@ -4,6 +4,7 @@
 #include "app/summon_key.h"
 #include "platform/dde.h"
 #include "platform/shell.h"
+#include "settings/slot_keys.h"
 #include "settings/slot_record.h"
 
 #include <windows.h>
@@ -33,6 +34,8 @@ class LauncherScreen {
     virtual void showCaption(int keyNumber, const std::string& caption) = 0;
     // The page shown, all ten slots, as the settings file holds it now.
     virtual void showPage() = 0;
+    // Another page: its button pressed, its slots shown.
+    virtual void turnTo(int page) = 0;
     virtual void showPageName() = 0;
     virtual void showSendAddress() = 0;
     // Closes the window the way a user does: its position is stored, then `afterStoring` runs
@@ -64,7 +67,7 @@ class Commands {
     Commands(LauncherScreen& screen, SlotStore& store, LauncherState& state,
              std::string programFolder, CommandOptions options);
 
-    // A command of the menus; the slot menu's act on the button `slotMenuKey`.
+    // A command of the menus or the keys; the slot menu's act on the button `slotMenuKey`.
     void run(int commandId, int slotMenuKey);
 
     // F2 to F11 and the slot buttons: opens what the slot holds (a program, document,
@@ -115,6 +118,8 @@ class Commands {
     // Reads the file once when the start could not, so what a command shows or stores of the
     // names and options is the file's.
     void catchUpOnUnreadStart();
+    // F1 and F12; beeps on the first and the last page.
+    void turnPage(const PageTurn& turn);
     void open(int keyNumber, bool asAdministrator);
     void openItem(const std::string& verb, const std::string& path);
     void sendAddressToBrowser(const std::string& url);

@@ -14,8 +14,6 @@
 #include "platform/window_placement.h"
 #include "settings/paths.h"
 
-#include <windowsx.h>
-
 #include <exception>
 
 namespace tarvok {
@@ -140,16 +138,10 @@ void MainWindow::afterFirstPaint() {
 }
 
 void MainWindow::startSummonKey(const SummonKeySetting& setting) {
-    summonKeyProblem_ = summonKey_.start(hwnd_, setting);
     // Told in a box, and the start does not wait for its answer: the window comes first.
-    if (!summonKeyProblem_.empty() && !summonKeyProblemTold_) {
-        summonKeyProblemTold_ = true;
+    if (summonKey_.start(hwnd_, setting)) {
         PostMessageW(hwnd_, kMsgTellSummonKeyProblem, 0, 0);
     }
-}
-
-void MainWindow::tellSummonKeyProblem() {
-    informationBox(hwnd_, summonKeyProblem_);
 }
 
 void MainWindow::takeNamesAndOption(const Settings& settings) {
@@ -170,12 +162,8 @@ void MainWindow::layout(UINT dpi) {
     slots_.layout(dpi);
 }
 
-void MainWindow::turnTo(int page, bool beep) {
+void MainWindow::turnTo(int page) {
     state_.page = page;
-    if (beep) {
-        commands_.beep();
-        return;
-    }
     // Pressing the button from here does not run its click handler: the refresh is ours.
     pageBar_.press(page);
     refreshPage();
@@ -245,7 +233,7 @@ bool MainWindow::preTranslateMessage(MSG& message) const {
 void MainWindow::onCommand(int id, int notification, HWND control) {
     if (id > cmd::kToolButtonBase && id <= cmd::kToolButtonBase + kLastPage) {
         if (notification == BN_CLICKED) {
-            turnTo(id - cmd::kToolButtonBase, false);
+            turnTo(id - cmd::kToolButtonBase);
             // A mouse click leaves no focus on the page button: Wine would frame it whatever
             // the focus cues say. From the keyboard the focus stays where the keys put it.
             if (focusCuesHidden(hwnd_) && GetFocus() == control) {
@@ -264,47 +252,7 @@ void MainWindow::onCommand(int id, int notification, HWND control) {
         }
         return;
     }
-    if (id >= cmd::kFunctionKeyBase + VK_F1 && id <= cmd::kFunctionKeyBase + VK_F12) {
-        onFunctionKey(id - cmd::kFunctionKeyBase);
-        return;
-    }
-    if (id >= cmd::kAdministratorKeyBase + VK_F2 && id <= cmd::kAdministratorKeyBase + VK_F11) {
-        commands_.launchAsAdministrator(id - cmd::kAdministratorKeyBase - VK_F1 + 1);
-        return;
-    }
-    if (id == cmd::kCloseLauncher) {
-        SendMessageW(hwnd_, WM_CLOSE, 0, 0);
-        return;
-    }
-    commands_.run(id, slotMenuKey_);
-}
-
-void MainWindow::onFunctionKey(int virtualKey) {
-    if (virtualKey == VK_F1) {
-        const PageTurn turn = previousPage(state_.page);
-        turnTo(turn.page, turn.beep);
-    } else if (virtualKey == VK_F12) {
-        const PageTurn turn = nextPage(state_.page);
-        turnTo(turn.page, turn.beep);
-    } else {
-        // F2 to F11: the accelerators give nothing else.
-        commands_.launch(virtualKey - VK_F1 + 1);
-    }
-}
-
-void MainWindow::showSlotMenu(HWND button, LPARAM at) {
-    POINT pt{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    if (at == -1) { // from the keyboard: below the button's left edge
-        RECT r{};
-        GetWindowRect(button, &r);
-        pt = {r.left, r.bottom};
-    }
-    // The commands act on the button the menu was opened on, whichever page is shown then.
-    slotMenuKey_ = slots_.keyNumberOf(button);
-    if (!slotMenu_) {
-        slotMenu_ = makeSlotMenu(); // made when first needed: nothing of it shows at start
-    }
-    TrackPopupMenu(slotMenu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, hwnd_, nullptr);
+    commands_.run(id, slotMenu_.keyNumber());
 }
 
 LRESULT MainWindow::onCtlColorStatic(HDC dc, HWND control) const {
@@ -322,8 +270,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
     case WM_CONTEXTMENU:
-        if (const HWND target = reinterpret_cast<HWND>(wParam); slots_.keyNumberOf(target) != 0) {
-            showSlotMenu(target, lParam);
+        if (const HWND target = reinterpret_cast<HWND>(wParam);
+            const int keyNumber = slots_.keyNumberOf(target)) {
+            slotMenu_.open(hwnd_, target, keyNumber, lParam);
             return 0;
         }
         break;
@@ -354,7 +303,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         afterFirstPaint();
         return 0;
     case kMsgTellSummonKeyProblem:
-        tellSummonKeyProblem();
+        informationBox(hwnd_, summonKey_.problem());
         return 0;
     case WM_HOTKEY:
         if (wParam == SummonKey::kHotKeyId) {

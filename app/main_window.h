@@ -69,20 +69,12 @@ class MainWindow final : private LauncherScreen {
     void onCreate();
     void afterFirstPaint();
     void layout(UINT dpi);
-    void turnTo(int page, bool beep);
     void refreshPage(bool deferGlyphs = false);
     void takeNamesAndOption(const Settings& settings);
     void onCommand(int id, int notification, HWND control);
-    void onFunctionKey(int virtualKey);
-    void showSlotMenu(HWND button, LPARAM at);
-    // The slot button at a point of the client area; 0 for anything else.
-    // Files dragged from Explorer or another file manager: through OLE, and the older
-    // WM_DROPFILES message for the programs that still send it.
     // The summon key: registered at start; a problem is told once the window is on the
     // screen.
     void startSummonKey(const SummonKeySetting& setting);
-    void tellSummonKeyProblem();
-    // True when it put the keyboard back where it was.
     void storePosition();
     LRESULT onCtlColorStatic(HDC dc, HWND control) const;
 
@@ -92,6 +84,7 @@ class MainWindow final : private LauncherScreen {
     void showSlot(int keyNumber, const std::string& caption, const std::string& glyphPath) override;
     void showCaption(int keyNumber, const std::string& caption) override;
     void showPage() override { refreshPage(); }
+    void turnTo(int page) override;
     void showPageName() override;
     void showSendAddress() override;
     void close(const std::function<void()>& afterStoring) override;
@@ -110,14 +103,11 @@ class MainWindow final : private LauncherScreen {
     SlotDrops drops_{slots_, [this](int keyNumber, const std::string& path) {
                          commands_.registerDrop(keyNumber, path);
                      }};
-    UniqueMenu slotMenu_;
+    SlotMenu slotMenu_;
     std::optional<OleApartment> ole_;
     UniqueAccelerators accelerators_;
     SummonKey summonKey_;
-    std::string summonKeyProblem_;
-    bool summonKeyProblemTold_ = false;
-    int slotMenuKey_ = kFirstKeyNumber; // the button the slot menu was last opened on
-    UINT dpi_ = 0;                      // the DPI the fonts and positions were made for
+    UINT dpi_ = 0; // the DPI the fonts and positions were made for
     bool shown_ = false;
 };
 

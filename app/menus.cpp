@@ -3,6 +3,8 @@
 #include "app/texts.h"
 #include "platform/text.h"
 
+#include <windowsx.h>
+
 #include <span>
 #include <string>
 #include <vector>
@@ -96,6 +98,20 @@ HMENU makeMenuBar() {
 
 UniqueMenu makeSlotMenu() {
     return UniqueMenu(popupOf(kSlotMenu));
+}
+
+void SlotMenu::open(HWND owner, HWND button, int keyNumber, LPARAM at) {
+    POINT pt{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    if (at == -1) {
+        RECT r{};
+        GetWindowRect(button, &r);
+        pt = {r.left, r.bottom};
+    }
+    keyNumber_ = keyNumber;
+    if (!menu_) {
+        menu_ = makeSlotMenu();
+    }
+    TrackPopupMenu(menu_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, pt.x, pt.y, 0, owner, nullptr);
 }
 
 UniqueAccelerators makeAccelerators() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win_handles.h"
+#include "settings/slot_keys.h"
 
 #include <windows.h>
 
@@ -45,5 +46,19 @@ inline constexpr int kToolLabelNext = 722;
 HMENU makeMenuBar();
 UniqueMenu makeSlotMenu();
 UniqueAccelerators makeAccelerators();
+
+// The pop-up menu of a slot button. Its commands act on the button it was opened on, whichever
+// page is shown by then.
+class SlotMenu {
+  public:
+    // At `at` (screen coordinates), or below the button's left edge for -1: the menu key or
+    // Shift+F10. Commands go to `owner`.
+    void open(HWND owner, HWND button, int keyNumber, LPARAM at);
+    int keyNumber() const { return keyNumber_; }
+
+  private:
+    UniqueMenu menu_; // made when first needed: nothing of it shows at start
+    int keyNumber_ = kFirstKeyNumber;
+};
 
 } // namespace tarvok

@@ -23,21 +23,25 @@ bool isOurs(HWND window, HWND main) {
 
 } // namespace
 
-std::string SummonKey::start(HWND window, const SummonKeySetting& setting) {
+bool SummonKey::start(HWND window, const SummonKeySetting& setting) {
     release();
     window_ = window;
     key_ = setting.key;
     active_ = key_ && registerHotKey(window_, kHotKeyId, *key_);
-    std::string problems;
+    problem_.clear();
     if (!setting.unreadable.empty()) {
-        problems = formatMessage(text::kMsgSummonKeyUnreadable,
+        problem_ = formatMessage(text::kMsgSummonKeyUnreadable,
                                  {setting.unreadable, nameOf(kDefaultSummonKey)});
     }
     if (key_ && !active_) {
-        problems += (problems.empty() ? "" : "\r\n\r\n") +
+        problem_ += (problem_.empty() ? "" : "\r\n\r\n") +
                     formatMessage(text::kMsgSummonKeyTaken, {nameOf(*key_)});
     }
-    return problems;
+    if (problem_.empty() || problemTold_) {
+        return false;
+    }
+    problemTold_ = true;
+    return true;
 }
 
 void SummonKey::change(std::optional<HotKey> key) {

@@ -16,9 +16,12 @@ class SummonKey {
   public:
     static constexpr int kHotKeyId = 1;
 
-    // Registers what the settings file holds on `window`. Returns what the user is to be told
-    // (a value that could not be read, a key another program holds); empty when all is well.
-    std::string start(HWND window, const SummonKeySetting& setting);
+    // Registers what the settings file holds on `window`. True when the user is to be told
+    // what went wrong (a value that could not be read, a key another program holds): only
+    // the first time in a run, as a start that could not read the file starts twice.
+    bool start(HWND window, const SummonKeySetting& setting);
+    // What went wrong at the last start, for the box that tells it.
+    const std::string& problem() const { return problem_; }
     // The key the user chose (none: off), in effect at once. A key that cannot be registered
     // leaves the present one as it was and raises AppError naming it.
     void change(std::optional<HotKey> key);
@@ -39,6 +42,8 @@ class SummonKey {
     std::optional<HotKey> key_;
     bool active_ = false;
     HWND cameFrom_ = nullptr;
+    std::string problem_;
+    bool problemTold_ = false;
 };
 
 } // namespace tarvok
