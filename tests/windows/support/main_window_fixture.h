@@ -48,6 +48,18 @@ class MainWindowTest : public ::testing::Test {
     void chooseFromSlotMenu(int keyNumber, int item, bool byMenuKey = false);
     std::string caption(int keyNumber) const { return windowText(slot(keyNumber)); }
     HWND control(int id) const;
+    // Whether the keyboard is on `control` with the window active. Xvfb has no window
+    // manager: when a dialog goes, the X server may give its focus to the root window, and
+    // Wine then makes the desktop the foreground. The test activates the window again as a
+    // window manager would; where the keyboard lands is the window's own doing.
+    bool focusReturnsTo(HWND control) const {
+        return pumpUntil(window.get(), [&] {
+            if (GetForegroundWindow() != window->hwnd()) {
+                SetForegroundWindow(window->hwnd());
+            }
+            return GetFocus() == control;
+        });
+    }
     RECT clientRectOf(HWND child) const;
 
     void TearDown() override {
