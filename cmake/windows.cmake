@@ -56,6 +56,7 @@ add_library(tarvok_platform STATIC
     platform/cp932_codec.cpp
     platform/dde.cpp
     platform/dialog.cpp
+    platform/dialog_controls.cpp
     platform/dpi.cpp
     platform/drives.cpp
     platform/drop.cpp
