@@ -3,7 +3,6 @@
 // registering leaves in the settings file and on the slot button.
 #include "dialogs/file_picker.h"
 #include "platform/com.h"
-#include "platform/cp932_codec.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
 #include "settings/paths.h"
@@ -22,12 +21,9 @@ using test::UiDriver;
 
 namespace {
 
+using test::sjis;
 using Picker = FilePicker;
 constexpr int kRegisterFileOrFolder = 1; // in the slot menu
-
-std::string sjis(const std::string& utf8) {
-    return systemCodec().encode(utf8).value();
-}
 
 // What the launcher writes for a file or folder registration, in the order it writes it, so
 // a whole file compares against it.

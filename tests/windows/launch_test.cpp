@@ -196,16 +196,12 @@ TEST_F(LaunchTest, AnAddressLongerThanTheShellTakesIsRefusedAndNothingStarts) {
 
 TEST_F(LaunchTest, SendOptionToggledTwiceRestoresItAndTheFileFollowsEachChange) {
     auto& w = open();
-    const auto checked = [&] {
-        return (GetMenuState(GetMenu(w.hwnd()), cmd::kToggleSendAddress, MF_BYCOMMAND) &
-                MF_CHECKED) != 0;
-    };
-    ASSERT_FALSE(checked());
+    ASSERT_FALSE(sendAddressTicked());
     SendMessageW(w.hwnd(), WM_COMMAND, cmd::kToggleSendAddress, 0);
-    EXPECT_TRUE(checked());
+    EXPECT_TRUE(sendAddressTicked());
     EXPECT_EQ(settingsBytes(), "[SEND_ADD]\r\n0=1\r\n\r\n");
     SendMessageW(w.hwnd(), WM_COMMAND, cmd::kToggleSendAddress, 0);
-    EXPECT_FALSE(checked());
+    EXPECT_FALSE(sendAddressTicked());
     EXPECT_EQ(settingsBytes(), "[SEND_ADD]\r\n0=0\r\n\r\n");
 }
 

@@ -3,7 +3,6 @@
 #include "app/slot_menu_rules.h"
 #include "app/texts.h"
 #include "dialogs/rename_prompt.h"
-#include "platform/cp932_codec.h"
 #include "platform/text.h"
 #include "tests/windows/support/main_window_fixture.h"
 
@@ -17,12 +16,10 @@ using SlotMenuTest = test::MainWindowTest;
 
 namespace {
 
+using test::sjis;
+
 constexpr int kRename = 3;
 constexpr int kClear = 4;
-
-std::string sjis(const std::string& utf8) {
-    return systemCodec().encode(utf8).value();
-}
 
 // A program slot on 2F4 and an address slot on 5F11, as the launcher saves them, so a file
 // that only had values replaced compares whole.

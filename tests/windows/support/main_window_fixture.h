@@ -48,6 +48,11 @@ class MainWindowTest : public ::testing::Test {
     void chooseFromSlotMenu(int keyNumber, int item, bool byMenuKey = false);
     std::string caption(int keyNumber) const { return windowText(slot(keyNumber)); }
     HWND control(int id) const;
+    // Whether 設定 → ｱﾄﾞﾚｽ送信 shows its tick.
+    bool sendAddressTicked() const {
+        return (GetMenuState(GetMenu(window->hwnd()), cmd::kToggleSendAddress, MF_BYCOMMAND) &
+                MF_CHECKED) != 0;
+    }
     // Whether the keyboard is on `control` with the window active. Xvfb has no window
     // manager: when a dialog goes, the X server may give its focus to the root window, and
     // Wine then makes the desktop the foreground. The test activates the window again as a

@@ -1,5 +1,6 @@
 #include "tests/windows/support/temp_dir.h"
 
+#include "platform/cp932_codec.h"
 #include "platform/text.h"
 
 #include <windows.h>
@@ -107,6 +108,10 @@ void writeFileBytes(const std::string& path, const std::string& bytes) {
 
 bool fileExists(const std::string& path) {
     return GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string sjis(const std::string& utf8) {
+    return systemCodec().encode(utf8).value();
 }
 
 } // namespace tarvok::test

@@ -38,5 +38,7 @@ class SetAside {
 std::string readFileBytes(const std::string& path);
 void writeFileBytes(const std::string& path, const std::string& bytes);
 bool fileExists(const std::string& path);
+// A text as the settings file holds it, in Shift_JIS.
+std::string sjis(const std::string& utf8);
 
 } // namespace tarvok::test
