@@ -27,7 +27,7 @@ void annotateAccessible(HWND window, AccessibleAnnotation annotation);
 
 // For a window whose procedure is ours already: its WM_GETOBJECT answered with the system's
 // object amended by `annotation`, or 0 to leave the request to the default procedure. Saves
-// the subclass annotateAccessible adds, and the cost it puts on every message.
+// the procedure annotateAccessible puts in front of the window's own.
 LRESULT answerAccessibleRequest(HWND window, WPARAM flags, LPARAM objectId,
                                 const std::shared_ptr<const AccessibleAnnotation>& annotation);
 

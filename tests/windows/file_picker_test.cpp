@@ -79,7 +79,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     std::vector<std::string> drives, deep, inTree, root, files, programs, shortcuts;
     std::vector<int> tabOrder;
     int driveShown = -1, current = -1, focus = 0;
-    std::string folderName, fileName, otherRoot;
+    std::string folderName, fileName, otherRoot, fileListName, fileLabel;
     char otherDrive = 0;
     UiDriver ui;
     ui.dialog([&](const DialogView& d) {
@@ -88,6 +88,8 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
           deep = d.rows(Picker::kFolderListId);
           current = d.selectedRow(Picker::kFolderListId);
           focus = d.focusedId();
+          fileListName = test::spoken(d.item(Picker::kFileListId)).name;
+          fileLabel = d.text(Picker::kFileLabelId);
           for (HWND h = d.item(focus); tabOrder.size() < 10;) {
               h = GetNextDlgTabItem(d.hwnd(), h, FALSE);
               tabOrder.push_back(GetDlgCtrlID(h));
@@ -154,6 +156,7 @@ TEST_F(FilePickerTest, BrowsingDrivesFoldersAndFilteredFiles) {
     EXPECT_TRUE(std::equal(tail.begin() + 1, tail.end(), deep.end() - 4));
     EXPECT_EQ(current, static_cast<int>(deep.size()) - 2);
     EXPECT_EQ(focus, Picker::kFolderListId);
+    EXPECT_EQ(fileListName, fileLabel) << "a screen reader names the list after its label";
     EXPECT_EQ(tabOrder,
               (std::vector<int>{Picker::kFileListId, Picker::kFilterId + 1, Picker::kNameId,
                                 Picker::kRegisterFileId, IDCANCEL, Picker::kRegisterFolderId,
