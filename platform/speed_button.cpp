@@ -14,7 +14,6 @@
 namespace tarvok {
 
 namespace {
-constexpr wchar_t kProperty[] = L"tarvok.SpeedButton";
 constexpr int kGlyphSpacing = 4;
 
 // One off-screen canvas for every flat button, grown to the largest face asked for: a page of
@@ -54,8 +53,12 @@ void SpeedButton::create(HWND parent, int id, const std::string& caption, Focus 
     hwnd_ = makeChild(parent, L"BUTTON", caption, style, id, bounds, font);
     caption_ = widen(caption);
     font_ = font;
-    SetPropW(hwnd_, kProperty, this);
-    SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // In front of the BUTTON's own procedure, found through the window's user data: the
+    // system's subclass helpers look up a window property on every message, a trip to the
+    // window server under Wine that cost a page turn more than its painting.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    buttonProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProcedure)));
 }
 
 std::string SpeedButton::caption() const {
@@ -63,7 +66,10 @@ std::string SpeedButton::caption() const {
 }
 
 const SpeedButton* SpeedButton::of(HWND button) {
-    return static_cast<const SpeedButton*>(GetPropW(button, kProperty));
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(button, GWLP_WNDPROC)) != windowProcedure) {
+        return nullptr;
+    }
+    return reinterpret_cast<const SpeedButton*>(GetWindowLongPtrW(button, GWLP_USERDATA));
 }
 
 void SpeedButton::show(const std::string& caption, std::shared_ptr<const Glyph> glyph) {
@@ -200,9 +206,9 @@ LRESULT SpeedButton::keepFocusMouse(HWND h, UINT m, LPARAM l) {
     return 0;
 }
 
-LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, UINT_PTR,
-                                           DWORD_PTR data) {
-    auto* self = reinterpret_cast<SpeedButton*>(data);
+LRESULT CALLBACK SpeedButton::windowProcedure(HWND h, UINT m, WPARAM w, LPARAM l) {
+    auto* self = reinterpret_cast<SpeedButton*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    const WNDPROC button = self->buttonProcedure_;
     switch (m) {
     case WM_MOUSEMOVE:
         if (!self->hot_) {
@@ -246,7 +252,7 @@ LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, U
         // it to the default button instead (an owner-drawn button cannot be one).
         if (const auto* message = reinterpret_cast<const MSG*>(l);
             message != nullptr && message->message == WM_KEYDOWN && message->wParam == VK_RETURN) {
-            return DefSubclassProc(h, m, w, l) | DLGC_WANTMESSAGE;
+            return CallWindowProcW(button, h, m, w, l) | DLGC_WANTMESSAGE;
         }
         break;
     case WM_KEYDOWN:
@@ -268,7 +274,7 @@ LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, U
         // Kept before the BUTTON paints itself with the new text.
         std::wstring before =
             std::exchange(self->caption_, l != 0 ? reinterpret_cast<const wchar_t*>(l) : L"");
-        const LRESULT set = DefSubclassProc(h, m, w, l);
+        const LRESULT set = CallWindowProcW(button, h, m, w, l);
         if (!set) {
             self->caption_ = std::move(before);
         }
@@ -277,13 +283,16 @@ LRESULT CALLBACK SpeedButton::subclassProc(HWND h, UINT m, WPARAM w, LPARAM l, U
     case WM_ERASEBKGND:
         return 1; // drawn whole in WM_DRAWITEM; erasing first would flicker
     case WM_NCDESTROY:
-        RemovePropW(h, kProperty);
-        RemoveWindowSubclass(h, subclassProc, 1);
+        // The object may go before its window: nothing reaches it after this.
+        SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(h, GWLP_WNDPROC)) == windowProcedure) {
+            SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(button));
+        }
         break;
     default:
         break;
     }
-    return DefSubclassProc(h, m, w, l);
+    return CallWindowProcW(button, h, m, w, l);
 }
 
 } // namespace tarvok

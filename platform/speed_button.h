@@ -59,12 +59,13 @@ class SpeedButton {
 
   private:
     void draw(const DRAWITEMSTRUCT& item, UINT dpi) const;
-    static LRESULT CALLBACK subclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK windowProcedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT keepFocusMouse(HWND h, UINT m, LPARAM l);
 
     HWND hwnd_ = nullptr;
     // The window text as last set, kept here: painting reads it every time, and asking the
     // window would send two messages through the whole subclass chain.
+    WNDPROC buttonProcedure_ = nullptr;
     std::wstring caption_;
     HFONT font_ = nullptr; // as last set, for the same reason
     std::shared_ptr<const Glyph> glyph_;
