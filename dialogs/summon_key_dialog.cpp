@@ -1,6 +1,7 @@
 #include "dialogs/summon_key_dialog.h"
 
 #include "dialogs/summon_key_dialog_texts.h"
+#include "platform/accessibility.h"
 #include "platform/controls.h"
 #include "platform/message_box.h"
 #include "platform/ui_texts.h"
@@ -91,6 +92,8 @@ void SummonKeyDialog::build() {
     HWND field = makeChild(hwnd(), HOTKEY_CLASSW, "", WS_TABSTOP | WS_GROUP, kKeyId);
     moveTo(field, kKeyBox, dpi());
     setFont(field, font(12));
+    // Wine's object for a hot-key field takes no name from the label before it.
+    setAccessibleName(field, text::kSummonNewLabel);
     // A key alone or with Shift alone would be taken from typing in every program: the field
     // adds Ctrl+Alt to it, as the settings file requires Ctrl, Alt or Win.
     SendMessageW(field, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S,

@@ -3,12 +3,15 @@
 // asked of a taskbar stand-in, and the about box.
 #include "app/system_commands_rules.h"
 #include "dialogs/about_box.h"
+#include "dialogs/summon_key_dialog.h"
 #include "platform/shell.h"
 #include "platform/shell_items.h"
 #include "platform/text.h"
 #include "tests/windows/support/main_window_fixture.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 using namespace tarvok;
 using test::BoxReply;
@@ -183,6 +186,31 @@ TEST_F(SystemCommandsTest, AboutBoxLinksToTheHelpPageByMouseOrKeyboardAndClosesO
     EXPECT_EQ(runs, std::vector<std::string>{helpPage + "|"});
     ASSERT_EQ(ui.boxes().size(), 1u) << "the help page was gone for Enter";
     EXPECT_EQ(ui.boxes()[0].text, notBesideProgramWarning("tarvok_00.html"));
+}
+
+TEST_F(SystemCommandsTest, TheSummonKeyDialogStoresANewKeyOrNoneAndNamesItsKeyField) {
+    using Summon = SummonKeyDialog;
+    openRecording();
+    std::string fieldName, fieldLabel;
+    UiDriver ui;
+    ui.dialog([&](const DialogView& d) {
+          fieldName = test::spoken(d.item(Summon::kKeyId)).name;
+          fieldLabel = d.text(Summon::kNewLabelId);
+          SendMessageW(d.item(Summon::kKeyId), HKM_SETHOTKEY,
+                       MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+          d.click(IDOK);
+      }).dialog([&](const DialogView& d) {
+        d.click(Summon::kNoneId);
+        d.key(VK_RETURN);
+    });
+    choose(cmd::kEditSummonKey);
+    EXPECT_NE(settingsBytes().find("[Summon]\r\nKEY=Ctrl+Alt+K\r\n"), std::string::npos)
+        << settingsBytes();
+    choose(cmd::kEditSummonKey);
+    EXPECT_TRUE(ui.finished());
+    EXPECT_EQ(ui.unexpected(), 0);
+    EXPECT_NE(settingsBytes().find("[Summon]\r\nKEY=\r\n"), std::string::npos) << settingsBytes();
+    EXPECT_EQ(fieldName, fieldLabel) << "a screen reader names the key field after its label";
 }
 
 } // namespace
