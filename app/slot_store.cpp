@@ -1,5 +1,7 @@
 #include "app/slot_store.h"
 
+#include "settings/slot_record.h"
+
 namespace tarvok {
 
 const Settings& SlotStore::read() {
@@ -24,6 +26,11 @@ void SlotStore::startedUnread(std::function<void(const Settings&)> listener) {
 
 void SlotStore::removeLeftovers() const {
     removeLeftoverTemporaries(path_);
+}
+
+void SlotStore::takeEarlierData(const std::string& dataFile) {
+    const IniModel earlier = loadSettingsFile(dataFile);
+    edit([&](Settings& s) { migrateFrom(s, earlier); });
 }
 
 } // namespace tarvok

@@ -45,6 +45,11 @@ class SlotStore {
         }
     }
 
+    // Replaces the slots, page names and option with those of the earlier version's data
+    // file, which has the same form. A data file that cannot be read raises AppError and the
+    // settings file stays as it was.
+    void takeEarlierData(const std::string& dataFile);
+
     // The start could not read the file: the defaults the window shows are not the file's.
     // The first read that succeeds hands the file to `listener`, which takes what the start
     // missed (page names, options), so a later save cannot blank them.

@@ -10,7 +10,6 @@
 #include "migration/migration_dialog.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
-#include "platform/settings_file.h"
 #include "platform/shell.h"
 #include "platform/shell_items.h"
 #include "platform/system.h"
@@ -114,10 +113,8 @@ void Commands::showAbout() {
 
 void Commands::migrateEarlierData() {
     MigrationDialog migration(programFolder_);
-    const auto migrated = migration.run(screen_.window(), [&](const std::string& dataFile) {
-        const IniModel earlier = loadSettingsFile(dataFile);
-        store_.edit([&](Settings& s) { migrateFrom(s, earlier); });
-    });
+    const auto migrated = migration.run(
+        screen_.window(), [&](const std::string& dataFile) { store_.takeEarlierData(dataFile); });
     if (migrated) {
         // The main window is not redrawn with the migrated data: the program ends, and its
         // next start shows them.
