@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 using namespace tarvok;
@@ -17,6 +18,24 @@ using test::TempDir;
 namespace {
 
 // Temporary files of saves that are still in the folder.
+// Two copies of the launcher at work at once: `act(copy)` in two threads, copies 1 and 2. The
+// number of AppErrors they raised.
+int failuresOfTwoCopies(const std::function<void(int)>& act) {
+    std::atomic<int> failures{0};
+    const auto run = [&](int copy) {
+        try {
+            act(copy);
+        } catch (const AppError&) {
+            ++failures;
+        }
+    };
+    std::thread first(run, 1);
+    std::thread second(run, 2);
+    first.join();
+    second.join();
+    return failures;
+}
+
 int temporaryFilesIn(const TempDir& dir) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(dir.file("*.tmp").c_str(), &found);
@@ -94,21 +113,12 @@ TEST(SettingsFileSave, TwoCopiesSavingIntoOneFolderAllSucceedAndTheLastSaveWins)
         m.set("Form", "TOP", std::to_string(count));
         return m;
     };
-    std::atomic<int> failures{0};
-    const auto saveMany = [&](int copy) {
-        for (int count = 0; count < 300; ++count) {
-            try {
-                saveSettingsFile(path, settingsOf(copy, count));
-            } catch (const AppError&) {
-                ++failures;
-            }
-        }
-    };
-    std::thread first(saveMany, 1);
-    std::thread second(saveMany, 2);
-    first.join();
-    second.join();
-    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(failuresOfTwoCopies([&](int copy) {
+                  for (int count = 0; count < 300; ++count) {
+                      saveSettingsFile(path, settingsOf(copy, count));
+                  }
+              }),
+              0);
     const auto saved = test::readFileBytes(path);
     EXPECT_TRUE(saved == settingsOf(1, 299).serialize() || saved == settingsOf(2, 299).serialize())
         << saved;
@@ -118,25 +128,16 @@ TEST(SettingsFileSave, TwoCopiesSavingIntoOneFolderAllSucceedAndTheLastSaveWins)
 TEST(SettingsFileEdit, TwoCopiesRegisteringAtOnceKeepEveryRegistration) {
     TempDir dir;
     const auto path = dir.file("tarvok.ini");
-    std::atomic<int> failures{0};
-    const auto registerMany = [&](int page) {
-        SlotStore store(path); // each copy of the launcher has its own
-        for (int round = 0; round < 60; ++round) {
-            try {
-                store.edit([&](Settings& s) {
-                    registerFolder(s, std::to_string(page) + "F" + std::to_string(round), "f",
-                                   "C:\\");
-                });
-            } catch (const AppError&) {
-                ++failures;
-            }
-        }
-    };
-    std::thread first(registerMany, 1);
-    std::thread second(registerMany, 2);
-    first.join();
-    second.join();
-    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(failuresOfTwoCopies([&](int page) {
+                  SlotStore store(path); // each copy of the launcher has its own
+                  for (int round = 0; round < 60; ++round) {
+                      store.edit([&](Settings& s) {
+                          registerFolder(s, std::to_string(page) + "F" + std::to_string(round), "f",
+                                         "C:\\");
+                      });
+                  }
+              }),
+              0);
     const Settings after = openSettings(path);
     for (int page = 1; page <= 2; ++page) {
         for (int round = 0; round < 60; ++round) {
